@@ -1,0 +1,45 @@
+#include "app/cli/CliCommands.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+#include <cstdio>
+#include <functional>
+#include <map>
+
+namespace {
+
+const char* const kUsage =
+    "Usage : tolvane-cli COMMANDE [options]\n"
+    "\n"
+    "Commandes :\n"
+    "  calculer DOCUMENT [--json]\n"
+    "      Calcule chaque calcul du document, dans l'ordre des onglets.\n"
+    "\n"
+    "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
+    "calcul NON CONFORME ; 2 au moins un calcul aux données invalides ; 3 document\n"
+    "illisible ou commande incorrecte.\n";
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+
+    const std::map<QString, std::function<int(const QStringList&)>> commands = {
+    };
+
+    if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help")
+        || arguments.first() == QStringLiteral("-h")) {
+        std::fputs(kUsage, arguments.isEmpty() ? stderr : stdout);
+        return arguments.isEmpty() ? 3 : 0;
+    }
+    const auto command = commands.find(arguments.first());
+    if (command == commands.end()) {
+        std::fprintf(stderr, "Commande inconnue : %s\n\n%s", arguments.first().toLocal8Bit().constData(), kUsage);
+        return 3;
+    }
+    arguments.removeFirst();
+    return command->second(arguments);
+}

@@ -1,0 +1,69 @@
+#include "model/ButtressText.h"
+
+#include "util/Errors.h"
+#include "util/TextFields.h"
+#include "util/TextFiles.h"
+
+namespace {
+
+// No buttress comes near this; a larger count is a garbled file, refused
+// before it could exhaust the memory.
+constexpr int kMaxSections = 100000;
+
+} // namespace
+
+QString DataVersTexte(const TData& data)
+{
+    QString text = NettoyerTexte(data.Comment) + kCrLf + QString::number(data.Sections.size()) + kCrLf;
+    for (const TSection& section : data.Sections)
+        text += SectionVersTexte(section);
+    return text;
+}
+
+void TexteVersData(QString& T, TData& data)
+{
+    data.Comment = ExtraireLigne(T);
+    const int n = LireEntierLigne(T);
+    if (n < 0 || n > kMaxSections)
+        throw ERangeError(QStringLiteral("Nombre de sections incorrect : %1").arg(n));
+    data.Sections.resize(n);
+    for (TSection& section : data.Sections)
+        TexteVersSection(ExtraireLigne(T), section);
+}
+
+QString SectionVersTexte(const TSection& s)
+{
+    QString text;
+    for (const double value : {s.se_niveau, s.se_htrsec, s.se_lrgsec, s.se_posisec, s.se_mvol, s.se_resistance,
+                               s.se_angfrottrad, s.se_pdsgouttml, s.se_posigoutt})
+        text += TexteReel(value) + kTab;
+    for (const TV2R* pair : {&s.se_chargePG, &s.se_chargePS, &s.se_chargePW, &s.se_chargePQ, &s.se_chargeRG,
+                             &s.se_chargeRQ})
+        text += V2RVersTexte(*pair);
+    text += TexteReel(s.se_chargeRW) + kTab + TexteReel(s.se_posicharge) + kTab;
+    text += NettoyerTexte(s.se_comment) + kCrLf;
+    return text;
+}
+
+void TexteVersSection(const QString& line, TSection& s)
+{
+    QString rest = line;
+    for (double* field : {&s.se_niveau, &s.se_htrsec, &s.se_lrgsec, &s.se_posisec, &s.se_mvol, &s.se_resistance,
+                          &s.se_angfrottrad, &s.se_pdsgouttml, &s.se_posigoutt})
+        *field = LireReelTab(rest);
+    try {
+        for (TV2R* pair : {&s.se_chargePG, &s.se_chargePS, &s.se_chargePW, &s.se_chargePQ, &s.se_chargeRG,
+                           &s.se_chargeRQ})
+            TexteVersV2R(rest, *pair);
+    } catch (const EConvertError&) {
+        return; // the rest of the section keeps its previous values
+    }
+    s.se_chargeRW = LireReelTab(rest);
+    s.se_posicharge = LireReelTab(rest);
+    s.se_comment = rest;
+}
+
+void EnregistrerCommeDefaut(const TDonneesAppli& DA)
+{
+    EcrireFichierTexte(QStringLiteral("1") + kCrLf + DA.DAToStr(), TDonneesAppli::defaultFilePath());
+}

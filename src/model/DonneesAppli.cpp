@@ -1,0 +1,169 @@
+#include "model/DonneesAppli.h"
+
+#include "model/ButtressText.h"
+#include "util/Checksum.h"
+#include "util/Errors.h"
+#include "util/PlatformServices.h"
+#include "util/TextFields.h"
+#include "util/TextFiles.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <limits>
+
+namespace {
+
+QString& defaultFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+TDonneesAppli::Hooks& TDonneesAppli::hooks()
+{
+    static Hooks installed;
+    return installed;
+}
+
+void TDonneesAppli::setDefaultFolder(const QString& folder) { defaultFolder() = folder; }
+
+QString TDonneesAppli::defaultFilePath()
+{
+    QString folder = defaultFolder();
+    if (folder.isEmpty())
+        folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
+    return QDir(folder).filePath(QStringLiteral("Tolvanedefaut.txt"));
+}
+
+TDonneesAppli::TDonneesAppli() = default;
+
+void TDonneesAppli::InitDA()
+{
+    Repere.clear();
+    Data = TData{};
+    const QString text = LireFichierTexte(defaultFilePath(), FileOpenMode::ReadShareAll);
+    if (!text.isEmpty()) {
+        QString rest = text;
+        ExtraireLigne(rest); // format number, not checked
+        try {
+            StrToDA(rest);
+        } catch (const ETolvane&) {
+            // A garbled default file must not prevent creating or loading any
+            // calculation: start from an empty one instead.
+            Repere.clear();
+            Data = TData{};
+        }
+    }
+    Indice.clear();
+    DateIndice.clear();
+    FResultatCalcul = 0;
+    CalCRC();
+    ClearModified();
+}
+
+QString TDonneesAppli::DAToStr() const
+{
+    return Indice + kCrLf + DateIndice + kCrLf + Repere + kCrLf + DataVersTexte(Data);
+}
+
+void TDonneesAppli::StrToDA(QString& Sd, int /*versionIA*/)
+{
+    Indice = ExtraireLigne(Sd);
+    DateIndice = ExtraireLigne(Sd);
+    Repere = ExtraireLigne(Sd);
+    TexteVersData(Sd, Data);
+    CalCRC();
+}
+
+void TDonneesAppli::CopierDA(const TDonneesAppli& DA)
+{
+    InitDA();
+    QString text = DA.DAToStr();
+    StrToDA(text);
+    DA_CRC = DA.DA_CRC;
+    DA_CRCdsk = DA.DA_CRCdsk;
+}
+
+void TDonneesAppli::CalCRC() { DA_CRC = Checksum::ofText(DAToStr()); }
+
+void TDonneesAppli::SetResultatCalcul(int code)
+{
+    FResultatCalcul = static_cast<std::int8_t>(code);
+    if (hooks().resultatChange)
+        hooks().resultatChange(*this);
+}
+
+bool TDonneesAppli::ValiderDonnees()
+{
+    DonneesValides = false;
+    double previousLevel = std::numeric_limits<double>::lowest();
+    const qsizetype n = Data.Sections.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        TSection& s = Data.Sections[i];
+        s.se_derniere = (i == n - 1);
+        QString message;
+        if (previousLevel + 0.05 > s.se_niveau)
+            message = QStringLiteral("le niveau de la section doit être supérieur d'au moins 5 cm à celui de la précédente");
+        else if (s.se_htrsec <= 0 || s.se_lrgsec <= 0)
+            message = QStringLiteral("la largeur ou la hauteur est <= 0");
+        else if (s.se_mvol <= 0)
+            message = QStringLiteral("la masse volumique est <= 0");
+        else if (s.se_resistance <= 0)
+            message = QStringLiteral("la résistance est <= 0");
+        else if (s.se_angfrottrad <= 0)
+            message = QStringLiteral("l'angle de frottement est <= 0");
+        else if (s.se_pdsgouttml < 0)
+            message = QStringLiteral("le poids de mur gouttereau associé est < 0");
+        else if (s.se_posigoutt < 0)
+            message = QStringLiteral("la distance poids gouttereau / parement tolvane doit être > 0");
+        if (!message.isEmpty()) {
+            services().showMessage(QStringLiteral("Section %1 : %2").arg(i + 1).arg(message));
+            return false;
+        }
+        previousLevel = s.se_niveau;
+    }
+    DonneesValides = true;
+    return true;
+}
+
+void TDonneesAppli::LireFiche()
+{
+    if (hooks().lireFiche)
+        hooks().lireFiche(*this);
+    CalCRC();
+}
+
+void TDonneesAppli::AfficherDonnees()
+{
+    AffichageEnCours = true;
+    struct ClearOnExit {
+        bool& flag;
+        ~ClearOnExit() { flag = false; }
+    } clear{AffichageEnCours};
+    if (hooks().afficherDonnees)
+        hooks().afficherDonnees(*this);
+}
+
+QString TDonneesAppli::TexteNdc(const QString& /*nomtab*/) const { return {}; }
+
+QString LibelleNiveau(int niveau)
+{
+    switch (niveau) {
+    case 0: return QStringLiteral("SATISFAISANT");
+    case 1: return QStringLiteral("ACCEPTABLE");
+    case 2: return QStringLiteral("NON CONFORME");
+    default: return {};
+    }
+}
+
+QString CouleurNiveau(int niveau)
+{
+    switch (niveau) {
+    case 0: return QStringLiteral("#92D050");
+    case 1: return QStringLiteral("#FFCC99");
+    case 2: return QStringLiteral("#FF99CC");
+    default: return {};
+    }
+}

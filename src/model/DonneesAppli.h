@@ -1,0 +1,136 @@
+#pragma once
+
+#include "util/Vectors.h"
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class TCalcul;
+
+// The retained combination of one check at one section.
+struct TMaxi {
+    TV3R mx_torsPondere{}; // factored torsor, moment about the section's centre
+    QString mx_combi;      // label, e.g. "1.35 G + 1.50 S"
+    double mx_valeur = 0;  // eccentricity (m), friction angle (rad) or stress ratio (%)
+    std::int32_t mx_statut = 0; // 0, 1 or 2
+};
+
+// One horizontal section of the buttress. Input fields in stored units
+// (metres, daN, daN/m, daN/m³, MPa, radians), then the results of the last
+// calculation, which are never saved.
+struct TSection {
+    double se_niveau = 0;
+    double se_htrsec = 0;
+    double se_lrgsec = 0;
+    double se_posisec = 0;
+    double se_mvol = 0;
+    double se_resistance = 0;
+    double se_angfrottrad = 0;
+    double se_pdsgouttml = 0;
+    double se_posigoutt = 0;
+    TV2R se_chargePG{};
+    TV2R se_chargePS{};
+    TV2R se_chargePW{};
+    TV2R se_chargePQ{};
+    TV2R se_chargeRG{};
+    TV2R se_chargeRQ{};
+    double se_chargeRW = 0;
+    double se_posicharge = 0;
+    QString se_comment;
+
+    bool se_derniere = false;
+    double se_Xctr = 0;
+    double se_Xcdg = 0;
+    double se_Zcdg = 0;
+    double se_Xgoutt = 0;
+    TV3R se_torsGpp{};
+    TV3R se_torsGgoutt{};
+    TV3R se_torsGaddP{};
+    TV3R se_torsGaddR{};
+    TV3R se_torsGtot{};
+    TV3R se_torsS{};
+    TV3R se_torsWP{};
+    TV3R se_torsWR{};
+    TV3R se_torsQP{};
+    TV3R se_torsQR{};
+    TMaxi se_maxExc;
+    TMaxi se_maxAng;
+    TMaxi se_maxCtr;
+};
+
+// The buttress: sections from the bottom (index 0) up.
+struct TData {
+    QString Comment;
+    QList<TSection> Sections;
+    double MaxCharge = 0;
+    double EchCharges = 0;
+    double MaxEffortV = 0;
+    double EchEfforts = 0;
+    std::int32_t StatutGlobal = 0;
+};
+
+// The data of one calculation (one tab of a document). The document framework
+// only creates, copies, checksums, saves, loads, validates, shows, reads back and
+// computes it through these operations.
+class TDonneesAppli {
+public:
+    // What the application plugs in: the shell repaints the tab bar when a result
+    // code changes; the buttress frame shows the data and reads the sheet back.
+    struct Hooks {
+        std::function<void(TDonneesAppli&)> resultatChange;
+        std::function<void(TDonneesAppli&)> afficherDonnees;
+        std::function<void(TDonneesAppli&)> lireFiche;
+    };
+    static Hooks& hooks();
+
+    // Folder of the default calculation file; the executable's folder unless set.
+    static void setDefaultFolder(const QString& folder);
+    static QString defaultFilePath();
+
+    TDonneesAppli();
+
+    std::uint32_t DA_CRCdsk = 0;
+    std::uint32_t DA_CRC = 0;
+    bool AffichageEnCours = false;
+    std::int8_t FResultatCalcul = 0;
+    bool DonneesValides = false;
+    TCalcul* Calcul_ = nullptr;
+    bool PremierAffichageFait = false;
+    QString Indice;
+    QString DateIndice;
+    QString Repere;
+    TData Data;
+
+    // Reset to the default calculation (only Repere, the comment and the sections
+    // come from the default file); clean, result code 0.
+    void InitDA();
+    QString DAToStr() const;
+    // Reads a buttress text from the front of Sd and removes what it read.
+    void StrToDA(QString& Sd, int versionIA = 0);
+    // A copy of DA's data and of its modified state; results are not copied.
+    void CopierDA(const TDonneesAppli& DA);
+
+    void CalCRC();
+    bool Modified() const { return DA_CRC != DA_CRCdsk; }
+    void ClearModified() { DA_CRCdsk = DA_CRC; }
+
+    int ResultatCalcul() const { return FResultatCalcul; }
+    void SetResultatCalcul(int code);
+
+    // Reports the first invalid section through a message box; false then.
+    bool ValiderDonnees();
+
+    void LireFiche();
+    void AfficherDonnees();
+
+    QString TexteNdc(const QString& nomtab) const;
+    QString TitreCalcul() const { return Repere; }
+};
+
+// Word of a level: 0 "SATISFAISANT", 1 "ACCEPTABLE", 2 "NON CONFORME";
+// empty for any other value.
+QString LibelleNiveau(int niveau);
+// Colour of a level as an HTML text: "#92D050", "#FFCC99", "#FF99CC".
+QString CouleurNiveau(int niveau);

@@ -1,0 +1,253 @@
+#include "util/TextFields.h"
+
+#include "util/AnsiCodePage.h"
+#include "util/Errors.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const QString kBlockPrefix = QStringLiteral("< délimstr ");
+
+QStringView trimmedControl(QStringView s)
+{
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && s[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && s[end - 1].unicode() <= 32)
+        --end;
+    return s.mid(begin, end - begin);
+}
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+} // namespace
+
+QString ExtraireChamp(QString& S, const QString& d)
+{
+    const qsizetype at = d.isEmpty() ? -1 : S.indexOf(d);
+    if (at < 0) {
+        QString all = S;
+        S.clear();
+        return all;
+    }
+    QString field = S.left(at);
+    S.remove(0, at + d.size());
+    return field;
+}
+
+QString ExtraireLigne(QString& S) { return ExtraireChamp(S, kCrLf); }
+
+QString ExtraireChampTab(QString& S) { return ExtraireChamp(S, kTab); }
+
+QString ExtraireMot(QString& S)
+{
+    QString word = ExtraireChamp(S, QStringLiteral(" "));
+    qsizetype n = 0;
+    while (n < S.size() && S[n].unicode() <= 32)
+        ++n;
+    S.remove(0, n);
+    return word;
+}
+
+std::optional<double> LireNombre(QStringView field)
+{
+    const QStringView s = trimmedControl(field);
+    std::string ascii;
+    ascii.reserve(std::size_t(s.size()));
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+        negative = s[i++] == u'-';
+    int mantissaDigits = 0;
+    while (i < s.size() && isDigit(s[i])) {
+        ascii.push_back(char(s[i++].unicode()));
+        ++mantissaDigits;
+    }
+    if (i < s.size() && s[i] == u'.') {
+        ascii.push_back('.');
+        ++i;
+        while (i < s.size() && isDigit(s[i])) {
+            ascii.push_back(char(s[i++].unicode()));
+            ++mantissaDigits;
+        }
+    }
+    if (mantissaDigits == 0)
+        return std::nullopt;
+    if (i < s.size() && (s[i] == u'e' || s[i] == u'E')) {
+        ascii.push_back('e');
+        ++i;
+        if (i < s.size() && (s[i] == u'+' || s[i] == u'-'))
+            ascii.push_back(char(s[i++].unicode()));
+        int exponentDigits = 0;
+        while (i < s.size() && isDigit(s[i])) {
+            ascii.push_back(char(s[i++].unicode()));
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0)
+            return std::nullopt;
+    }
+    if (i != s.size())
+        return std::nullopt;
+    if (ascii.front() == '.')
+        ascii.insert(ascii.begin(), '0');
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return std::nullopt;
+    return negative ? -value : value;
+}
+
+std::optional<int> LireEntier(QStringView field)
+{
+    const QStringView s = trimmedControl(field);
+    std::string ascii;
+    qsizetype i = 0;
+    if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {
+        if (s[i] == u'-')
+            ascii.push_back('-');
+        ++i;
+    }
+    if (i == s.size())
+        return std::nullopt;
+    for (; i < s.size(); ++i) {
+        if (!isDigit(s[i]))
+            return std::nullopt;
+        ascii.push_back(char(s[i].unicode()));
+    }
+    int value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return std::nullopt;
+    return value;
+}
+
+double LireReelTab(QString& S) { return LireNombre(ExtraireChampTab(S)).value_or(0.0); }
+
+int LireEntierTab(QString& S) { return LireEntier(ExtraireChampTab(S)).value_or(0); }
+
+int LireEntierLigne(QString& S) { return LireEntier(ExtraireLigne(S)).value_or(0); }
+
+int PosNum(int n, const QString& S, const QString& d)
+{
+    if (n < 0)
+        throw ERangeError(QStringLiteral("PosNum : index négatif"));
+    if (S.isEmpty())
+        return 0;
+    qsizetype pos = 0; // 0-based index just after the last occurrence found
+    for (int k = 0; k < n; ++k) {
+        const qsizetype at = d.isEmpty() ? -1 : S.indexOf(d, pos);
+        if (at < 0)
+            return 0;
+        pos = at + d.size();
+    }
+    return int(pos + 1);
+}
+
+QString ChampNumero(int i, const QString& S, const QString& d)
+{
+    if (i < 0)
+        return {};
+    const int start = PosNum(i, S, d);
+    if (start == 0)
+        return {};
+    const qsizetype begin = start - 1;
+    const qsizetype end = d.isEmpty() ? -1 : S.indexOf(d, begin);
+    return end < 0 ? S.mid(begin) : S.mid(begin, end - begin);
+}
+
+QString BlocDelimite(const QString& T)
+{
+    QString prefix = kBlockPrefix;
+    for (;;) {
+        for (char16_t letter = u'A'; letter <= u'Z'; ++letter) {
+            const QString delimiter = prefix + QChar(letter) + QStringLiteral(" >");
+            if (!T.contains(delimiter))
+                return delimiter + kCrLf + T + delimiter + kCrLf;
+        }
+        prefix += u'_';
+    }
+}
+
+QString ExtraireBloc(QString& S)
+{
+    const QString delimiter = ExtraireLigne(S);
+    return ExtraireChamp(S, delimiter + kCrLf);
+}
+
+QString NettoyerTexte(const QString& text)
+{
+    QString clean = AnsiCodePage::toUnicode(AnsiCodePage::fromUnicode(text));
+    for (QChar& c : clean)
+        if (c.unicode() < 32)
+            c = u' ';
+    return clean;
+}
+
+QString TexteReel(double value)
+{
+    if (std::isnan(value))
+        return QStringLiteral("NAN");
+    if (std::isinf(value))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    if (value == 0)
+        return QStringLiteral("0");
+
+    // 15 significant digits: d.dddddddddddddde±x
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    std::string digits;
+    const char* p = buffer;
+    for (; *p && *p != 'e'; ++p)
+        if (*p != '.')
+            digits.push_back(*p);
+    const int exponent = std::atoi(p + 1);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string text = value < 0 ? "-" : "";
+    if (exponent < -4 || exponent >= 15) {
+        text += digits.front();
+        if (digits.size() > 1) {
+            text += '.';
+            text.append(digits, 1);
+        }
+        text += 'E';
+        text += std::to_string(exponent);
+    } else if (exponent < 0) {
+        text += "0.";
+        text.append(std::size_t(-exponent - 1), '0');
+        text += digits;
+    } else {
+        const std::size_t integerDigits = std::size_t(exponent) + 1;
+        if (digits.size() <= integerDigits) {
+            text += digits;
+            text.append(integerDigits - digits.size(), '0');
+        } else {
+            text.append(digits, 0, integerDigits);
+            text += '.';
+            text.append(digits, integerDigits);
+        }
+    }
+    return QString::fromLatin1(text);
+}
+
+QString V2RVersTexte(const TV2R& v)
+{
+    return TexteReel(v[0]) + kTab + TexteReel(v[1]) + kTab;
+}
+
+void TexteVersV2R(QString& S, TV2R& v)
+{
+    for (double& component : v) {
+        const QString field = ExtraireChampTab(S);
+        const std::optional<double> number = LireNombre(field);
+        if (!number)
+            throw EConvertError(QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(field));
+        component = *number;
+    }
+}

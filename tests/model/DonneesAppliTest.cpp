@@ -1,0 +1,310 @@
+#include "support/FakePlatformServices.h"
+#include "model/ButtressText.h"
+#include "model/DonneesAppli.h"
+#include "util/Errors.h"
+#include "util/TextFields.h"
+#include "util/TextFiles.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+TSection validSection(double niveau)
+{
+    TSection s;
+    s.se_niveau = niveau;
+    s.se_htrsec = 0.6;
+    s.se_lrgsec = 0.5;
+    s.se_mvol = 2000;
+    s.se_resistance = 5;
+    s.se_angfrottrad = 0.5;
+    return s;
+}
+
+// A default-calculation folder of its own for the length of a test.
+class DefaultFolder {
+public:
+    DefaultFolder() { TDonneesAppli::setDefaultFolder(dir_.path()); }
+    ~DefaultFolder() { TDonneesAppli::setDefaultFolder(empty_.path()); }
+    void write(const QByteArray& bytes) const
+    {
+        QFile file(TDonneesAppli::defaultFilePath());
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+    }
+
+private:
+    QTemporaryDir dir_;
+    QTemporaryDir empty_;
+};
+
+} // namespace
+
+TEST(ValiderDonnees, ReportsTheFirstInvalidSection)
+{
+    const struct {
+        const char* name;
+        void (*spoil)(TSection&);
+        const char16_t* message; // empty: valid
+    } cases[] = {
+        {"valide", [](TSection&) {}, u""},
+        {"niveau trop proche", [](TSection& s) { s.se_niveau = 0.04; },
+         u"Section 2 : le niveau de la section doit être supérieur d'au moins 5 cm à celui de la précédente"},
+        {"niveau exactement 5 cm", [](TSection& s) { s.se_niveau = 0.05; }, u""},
+        {"longueur nulle", [](TSection& s) { s.se_htrsec = 0; }, u"Section 2 : la largeur ou la hauteur est <= 0"},
+        {"longueur et largeur négatives", [](TSection& s) { s.se_htrsec = s.se_lrgsec = -1; },
+         u"Section 2 : la largeur ou la hauteur est <= 0"},
+        {"masse volumique nulle", [](TSection& s) { s.se_mvol = 0; }, u"Section 2 : la masse volumique est <= 0"},
+        {"résistance nulle", [](TSection& s) { s.se_resistance = 0; }, u"Section 2 : la résistance est <= 0"},
+        {"angle nul", [](TSection& s) { s.se_angfrottrad = 0; }, u"Section 2 : l'angle de frottement est <= 0"},
+        {"gouttereau négatif", [](TSection& s) { s.se_pdsgouttml = -1; },
+         u"Section 2 : le poids de mur gouttereau associé est < 0"},
+        {"distance négative", [](TSection& s) { s.se_posigoutt = -0.01; },
+         u"Section 2 : la distance poids gouttereau / parement tolvane doit être > 0"},
+        {"gouttereau et distance nuls", [](TSection& s) { s.se_pdsgouttml = s.se_posigoutt = 0; }, u""},
+    };
+    for (const auto& c : cases) {
+        FakePlatformServices platform;
+        TDonneesAppli da;
+        da.Data.Sections = {validSection(0), validSection(1), validSection(2)};
+        c.spoil(da.Data.Sections[1]);
+        const QString expected = QString::fromUtf16(c.message);
+        EXPECT_EQ(da.ValiderDonnees(), expected.isEmpty()) << c.name;
+        EXPECT_EQ(da.DonneesValides, expected.isEmpty()) << c.name;
+        if (expected.isEmpty()) {
+            EXPECT_TRUE(platform.messages.empty()) << c.name;
+            EXPECT_TRUE(da.Data.Sections[2].se_derniere);
+            EXPECT_FALSE(da.Data.Sections[1].se_derniere);
+        } else {
+            ASSERT_EQ(platform.messages.size(), 1u) << c.name;
+            EXPECT_EQ(platform.messages[0], expected) << c.name;
+        }
+    }
+}
+
+TEST(ValiderDonnees, ComparesLevelsWithoutTolerance)
+{
+    FakePlatformServices platform;
+    TDonneesAppli da;
+    da.Data.Sections = {validSection(1.1), validSection(1.15)};
+    EXPECT_FALSE(da.ValiderDonnees()); // 1.1 + 0.05 > 1.15 in double precision
+    da.Data.Sections = {validSection(0), validSection(0), validSection(0)};
+    da.Data.Sections[2].se_mvol = 0;
+    EXPECT_FALSE(da.ValiderDonnees());
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_TRUE(platform.messages[1].startsWith(QStringLiteral("Section 2 : le niveau")));
+    da.Data.Sections.clear();
+    EXPECT_TRUE(da.ValiderDonnees());
+}
+
+TEST(ButtressText, WritesTheSpecifiedLines)
+{
+    TDonneesAppli da;
+    da.Indice = QStringLiteral("B");
+    da.DateIndice = QStringLiteral("12/2026");
+    da.Repere = QStringLiteral("C1");
+    da.Data.Comment = QStringLiteral("contrefort\tnord");
+    da.Data.Sections = {validSection(0)};
+    EXPECT_EQ(da.DAToStr(),
+              QStringLiteral("B\r\n12/2026\r\nC1\r\ncontrefort nord\r\n1\r\n"
+                             "0\t0.6\t0.5\t0\t2000\t5\t0.5\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t\r\n"));
+
+    TDonneesAppli empty;
+    QString text = empty.DAToStr();
+    EXPECT_EQ(text, QStringLiteral("\r\n\r\n\r\n\r\n0\r\n"));
+    TDonneesAppli back;
+    back.Data.Sections = {validSection(3)};
+    back.StrToDA(text);
+    EXPECT_TRUE(back.Data.Sections.isEmpty());
+    EXPECT_TRUE(text.isEmpty());
+}
+
+TEST(ButtressText, WriteReadWriteIsIdentical)
+{
+    TDonneesAppli da;
+    da.Repere = QStringLiteral("Contrefort n°3");
+    da.Data.Comment = QStringLiteral("Église Saint-Éloi");
+    TSection s = validSection(0);
+    s.se_pdsgouttml = 1234.5;
+    s.se_posigoutt = 0.25;
+    s.se_chargePG = {150, -2000};
+    s.se_chargePS = {0, -1.0 / 3};
+    s.se_chargePW = {300, 0};
+    s.se_chargePQ = {0, -500};
+    s.se_chargeRG = {10, -20};
+    s.se_chargeRQ = {0, -0.00001};
+    s.se_chargeRW = 75;
+    s.se_posicharge = 0.35;
+    s.se_comment = QStringLiteral("h < 2 m & pile");
+    da.Data.Sections = {s, validSection(2.5)};
+    const QString first = da.DAToStr();
+    QString consumed = first + QStringLiteral("suite");
+    TDonneesAppli back;
+    back.StrToDA(consumed);
+    EXPECT_EQ(consumed, QStringLiteral("suite"));
+    EXPECT_EQ(back.DAToStr(), first);
+    EXPECT_EQ(back.Data.Sections[0].se_chargePS[1], -0.333333333333333);
+    EXPECT_EQ(back.Data.Sections[0].se_comment, QStringLiteral("h < 2 m & pile"));
+    da.CalCRC();
+    EXPECT_EQ(back.DA_CRC, da.DA_CRC);
+}
+
+TEST(ButtressText, ToleratesShortAndGarbledLines)
+{
+    TData data;
+    QString shortText = QStringLiteral("c\r\n2\r\n1\t0.6\t0.5\t0\t2000\t5\t0.5\t0\t0\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t13\t14\tcom\r\n");
+    TexteVersData(shortText, data);
+    ASSERT_EQ(data.Sections.size(), 2);
+    EXPECT_EQ(data.Sections[0].se_chargeRQ, (TV2R{11, 12}));
+    EXPECT_EQ(data.Sections[0].se_chargeRW, 13);
+    EXPECT_EQ(data.Sections[0].se_posicharge, 14);
+    EXPECT_EQ(data.Sections[0].se_comment, QStringLiteral("com"));
+    EXPECT_EQ(data.Sections[1].se_niveau, 0); // read from an empty line: all zero
+    EXPECT_EQ(data.Sections[1].se_comment, QString());
+
+    // Letters in the eleventh field: fields 1 to 10 as read, the rest as before.
+    TSection before = validSection(0);
+    before.se_chargePG = {-1, -1};
+    before.se_chargePS = {-2, -2};
+    before.se_posicharge = 9;
+    before.se_comment = QStringLiteral("avant");
+    TexteVersSection(QStringLiteral("4\t1\t1\t0\t1800\t3\t0.6\t0\t0\t77\tabc\t5\t5\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\tnouveau"),
+                     before);
+    EXPECT_EQ(before.se_niveau, 4);
+    EXPECT_EQ(before.se_chargePG, (TV2R{77, -1}));
+    EXPECT_EQ(before.se_chargePS, (TV2R{-2, -2}));
+    EXPECT_EQ(before.se_posicharge, 9);
+    EXPECT_EQ(before.se_comment, QStringLiteral("avant"));
+
+    // A comment written by another tool may hold TABs: kept verbatim.
+    TSection withTabs;
+    TexteVersSection(QStringLiteral("0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\ta\tb "), withTabs);
+    EXPECT_EQ(withTabs.se_comment, QStringLiteral("a\tb "));
+    TSection tab;
+    tab.se_comment = QStringLiteral("a\tb");
+    EXPECT_TRUE(SectionVersTexte(tab).endsWith(QStringLiteral("\ta b\r\n")));
+
+    // Existing sections keep their values when the count grows.
+    TData kept;
+    kept.Sections = {validSection(5)};
+    kept.Sections[0].se_chargePG = {3, 4};
+    kept.Sections[0].se_posicharge = 7;
+    QString countOnly = QStringLiteral("c\r\n1\r\n");
+    TexteVersData(countOnly, kept);
+    EXPECT_EQ(kept.Sections[0].se_niveau, 0);
+    EXPECT_EQ(kept.Sections[0].se_mvol, 0);
+    EXPECT_EQ(kept.Sections[0].se_chargePG, (TV2R{3, 4}));
+    EXPECT_EQ(kept.Sections[0].se_posicharge, 7);
+}
+
+TEST(ButtressText, RefusesANegativeOrAbsurdCount)
+{
+    for (const QString& count : {QStringLiteral("-1"), QStringLiteral("2000000000")}) {
+        TData data;
+        QString text = QStringLiteral("c\r\n") + count + QStringLiteral("\r\n");
+        EXPECT_THROW(TexteVersData(text, data), ERangeError) << count.toStdString();
+    }
+}
+
+TEST(InitDA, ReadsTheDefaultFileAndStaysClean)
+{
+    DefaultFolder folder;
+    TDonneesAppli empty;
+    empty.Repere = QStringLiteral("x");
+    empty.Data.Sections = {validSection(0)};
+    empty.InitDA(); // no default file
+    EXPECT_TRUE(empty.Repere.isEmpty());
+    EXPECT_TRUE(empty.Data.Sections.isEmpty());
+    EXPECT_FALSE(empty.Modified());
+
+    TDonneesAppli source;
+    source.Indice = QStringLiteral("A");
+    source.DateIndice = QStringLiteral("hier");
+    source.Repere = QStringLiteral("Défaut");
+    source.Data.Comment = QStringLiteral("modèle");
+    source.Data.Sections = {validSection(0), validSection(1.0 / 3)};
+    EnregistrerCommeDefaut(source);
+    QFile file(TDonneesAppli::defaultFilePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().startsWith("1\r\nA\r\nhier\r\nD\xE9" "faut\r\nmod\xE8le\r\n2\r\n"));
+
+    TDonneesAppli fresh;
+    fresh.InitDA();
+    EXPECT_EQ(fresh.Repere, QStringLiteral("Défaut"));
+    EXPECT_EQ(fresh.Data.Comment, QStringLiteral("modèle"));
+    EXPECT_TRUE(fresh.Indice.isEmpty());
+    EXPECT_TRUE(fresh.DateIndice.isEmpty());
+    ASSERT_EQ(fresh.Data.Sections.size(), 2);
+    EXPECT_EQ(fresh.Data.Sections[1].se_niveau, 0.333333333333333);
+    EXPECT_FALSE(fresh.Modified());
+    EXPECT_EQ(fresh.ResultatCalcul(), 0);
+
+    // Any first line is skipped the same way; a garbled file gives an empty model.
+    folder.write("format 9\r\n\r\n\r\nR\r\nc\r\n0\r\n");
+    fresh.InitDA();
+    EXPECT_EQ(fresh.Repere, QStringLiteral("R"));
+    folder.write("1\r\n\r\n\r\nR\r\nc\r\n-4\r\n");
+    fresh.InitDA();
+    EXPECT_TRUE(fresh.Repere.isEmpty());
+    EXPECT_TRUE(fresh.Data.Sections.isEmpty());
+}
+
+TEST(CopierDA, CopiesDataAndModifiedState)
+{
+    TDonneesAppli clean;
+    clean.InitDA();
+    QString text = QStringLiteral("i\r\nd\r\nR\r\nc\r\n1\r\n0\t1\t1\t0\t1\t1\t1\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t\r\n");
+    clean.StrToDA(text);
+    clean.ClearModified();
+    TDonneesAppli copy;
+    copy.CopierDA(clean);
+    EXPECT_FALSE(copy.Modified());
+    EXPECT_EQ(copy.DAToStr(), clean.DAToStr());
+
+    clean.Data.Sections[0].se_htrsec = 2;
+    clean.CalCRC();
+    ASSERT_TRUE(clean.Modified());
+    TDonneesAppli modified;
+    modified.CopierDA(clean);
+    EXPECT_TRUE(modified.Modified());
+    EXPECT_EQ(modified.Data.Sections[0].se_htrsec, 2);
+}
+
+TEST(DonneesAppli, HooksAndSmallOperations)
+{
+    TDonneesAppli da;
+    int changes = 0;
+    TDonneesAppli::hooks().resultatChange = [&](TDonneesAppli& changed) {
+        EXPECT_EQ(&changed, &da);
+        ++changes;
+    };
+    da.SetResultatCalcul(-1);
+    EXPECT_EQ(da.ResultatCalcul(), -1);
+    EXPECT_EQ(changes, 1);
+    TDonneesAppli::hooks().resultatChange = nullptr;
+
+    bool shownWhileDisplaying = false;
+    TDonneesAppli::hooks().afficherDonnees = [&](TDonneesAppli& shown) {
+        shownWhileDisplaying = shown.AffichageEnCours;
+        throw ETolvane(QStringLiteral("échec d'affichage"));
+    };
+    EXPECT_THROW(da.AfficherDonnees(), ETolvane);
+    EXPECT_TRUE(shownWhileDisplaying);
+    EXPECT_FALSE(da.AffichageEnCours);
+    TDonneesAppli::hooks().afficherDonnees = nullptr;
+
+    TDonneesAppli::hooks().lireFiche = [](TDonneesAppli& read) { read.Data.Comment = QStringLiteral("lu"); };
+    da.CalCRC();
+    da.ClearModified();
+    da.LireFiche();
+    EXPECT_TRUE(da.Modified());
+    TDonneesAppli::hooks().lireFiche = nullptr;
+
+    EXPECT_EQ(da.TexteNdc(QStringLiteral("Onglet 1")), QString());
+    EXPECT_EQ(LibelleNiveau(0), QStringLiteral("SATISFAISANT"));
+    EXPECT_EQ(LibelleNiveau(1), QStringLiteral("ACCEPTABLE"));
+    EXPECT_EQ(LibelleNiveau(2), QStringLiteral("NON CONFORME"));
+    EXPECT_EQ(CouleurNiveau(2), QStringLiteral("#FF99CC"));
+}

@@ -1,0 +1,156 @@
+#include "util/Errors.h"
+#include "util/TextFields.h"
+
+#include <gtest/gtest.h>
+#include <cmath>
+
+TEST(ExtraireChamp, TakesFieldsOffTheFront)
+{
+    QString s = QStringLiteral("a\t\tb");
+    EXPECT_EQ(ExtraireChampTab(s), QStringLiteral("a"));
+    EXPECT_EQ(ExtraireChampTab(s), QString());
+    EXPECT_EQ(ExtraireChampTab(s), QStringLiteral("b"));
+    EXPECT_TRUE(s.isEmpty());
+    EXPECT_EQ(ExtraireChampTab(s), QString());
+
+    QString noDelimiter = QStringLiteral("abc");
+    EXPECT_EQ(ExtraireChamp(noDelimiter, QStringLiteral(";")), QStringLiteral("abc"));
+    EXPECT_TRUE(noDelimiter.isEmpty());
+
+    QString lines = QStringLiteral("un\rdeux\r\ntrois");
+    EXPECT_EQ(ExtraireLigne(lines), QStringLiteral("un\rdeux")); // a lone CR is no line end
+    EXPECT_EQ(lines, QStringLiteral("trois"));
+
+    QString words = QStringLiteral("mot  \t suite");
+    EXPECT_EQ(ExtraireMot(words), QStringLiteral("mot"));
+    EXPECT_EQ(words, QStringLiteral("suite"));
+}
+
+TEST(LireReelTab, IsLenientAndUsesThePoint)
+{
+    const struct {
+        const char16_t* field;
+        double expected;
+    } cases[] = {
+        {u"1,5", 0}, {u"", 0}, {u"abc", 0}, {u"  2.5  ", 2.5}, {u"1E-5", 0.00001}, {u"-3e2", -300},
+        {u"+.5", 0.5}, {u"5.", 5}, {u"1e", 0}, {u"2.5x", 0}, {u"1e999", 0},
+    };
+    for (const auto& c : cases) {
+        QString s = QString::fromUtf16(c.field) + QStringLiteral("\tsuite");
+        EXPECT_DOUBLE_EQ(LireReelTab(s), c.expected) << QString::fromUtf16(c.field).toStdString();
+        EXPECT_EQ(s, QStringLiteral("suite"));
+    }
+    QString empty;
+    EXPECT_EQ(LireReelTab(empty), 0.0);
+}
+
+TEST(LireEntier, ReadsLinesAndFields)
+{
+    QString s = QStringLiteral("3\r\nreste");
+    EXPECT_EQ(LireEntierLigne(s), 3);
+    EXPECT_EQ(s, QStringLiteral("reste"));
+    QString bad = QStringLiteral("3.5\t-7\t99999999999\t");
+    EXPECT_EQ(LireEntierTab(bad), 0);
+    EXPECT_EQ(LireEntierTab(bad), -7);
+    EXPECT_EQ(LireEntierTab(bad), 0);
+    QString none;
+    EXPECT_EQ(LireEntierLigne(none), 0);
+}
+
+TEST(PosNumAndChampNumero, FollowTheirEdges)
+{
+    EXPECT_EQ(PosNum(0, QStringLiteral("5_1"), QStringLiteral("_")), 1);
+    EXPECT_EQ(PosNum(1, QStringLiteral("5_1"), QStringLiteral("_")), 3);
+    EXPECT_EQ(PosNum(2, QStringLiteral("5_1"), QStringLiteral("_")), 0);
+    EXPECT_EQ(PosNum(0, QString(), QStringLiteral("_")), 0);
+    EXPECT_EQ(PosNum(2, QStringLiteral("a::b::c"), QStringLiteral("::")), 7);
+    try {
+        PosNum(-1, QStringLiteral("x"), QStringLiteral("_"));
+        FAIL() << "a negative index must fail";
+    } catch (const ERangeError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("PosNum : index négatif"));
+    }
+
+    EXPECT_EQ(ChampNumero(1, QStringLiteral("5_1"), QStringLiteral("_")), QStringLiteral("1"));
+    EXPECT_EQ(ChampNumero(0, QStringLiteral("5_1"), QStringLiteral("_")), QStringLiteral("5"));
+    EXPECT_EQ(ChampNumero(1, QStringLiteral("3"), QStringLiteral("_")), QString());
+    EXPECT_EQ(ChampNumero(0, QString(), QStringLiteral("_")), QString());
+    EXPECT_EQ(ChampNumero(1, QStringLiteral("a__b"), QStringLiteral("_")), QString());
+    EXPECT_EQ(ChampNumero(2, QStringLiteral("a__b"), QStringLiteral("_")), QStringLiteral("b"));
+}
+
+namespace {
+QString delimiter(const QString& letter) { return QStringLiteral("< délimstr ") + letter + QStringLiteral(" >"); }
+} // namespace
+
+TEST(BlocDelimite, ChoosesAFreeDelimiterAndReadsBack)
+{
+    const QString a = delimiter(QStringLiteral("A"));
+    EXPECT_EQ(BlocDelimite(QString()), a + kCrLf + a + kCrLf);
+    QString emptyBlock = BlocDelimite(QString()) + QStringLiteral("suite");
+    EXPECT_EQ(ExtraireBloc(emptyBlock), QString());
+    EXPECT_EQ(emptyBlock, QStringLiteral("suite"));
+
+    const QString holdsA = QStringLiteral("x ") + a + QStringLiteral(" y\r\n");
+    EXPECT_TRUE(BlocDelimite(holdsA).startsWith(delimiter(QStringLiteral("B")) + kCrLf));
+
+    QString all;
+    for (char16_t l = u'A'; l <= u'Z'; ++l)
+        all += delimiter(QString(QChar(l)));
+    EXPECT_TRUE(BlocDelimite(all).startsWith(delimiter(QStringLiteral("_A")) + kCrLf));
+
+    for (const QString& carried : {holdsA, all, QStringLiteral("sans fin de ligne"), QStringLiteral("a\r\n\r\n")}) {
+        QString stream = BlocDelimite(carried) + QStringLiteral("après");
+        EXPECT_EQ(ExtraireBloc(stream), carried);
+        EXPECT_EQ(stream, QStringLiteral("après"));
+    }
+
+    QString unclosed = a + kCrLf + QStringLiteral("le reste\r\nsans fin");
+    EXPECT_EQ(ExtraireBloc(unclosed), QStringLiteral("le reste\r\nsans fin"));
+    EXPECT_TRUE(unclosed.isEmpty());
+}
+
+TEST(NettoyerTexte, LeavesOneLineOfAnsiText)
+{
+    EXPECT_EQ(NettoyerTexte(QStringLiteral("a\tb\r\nc")), QStringLiteral("a b  c"));
+    EXPECT_EQ(NettoyerTexte(QStringLiteral("été €")), QStringLiteral("été €"));
+    EXPECT_EQ(NettoyerTexte(QStringLiteral("α")), QStringLiteral("?"));
+    EXPECT_EQ(NettoyerTexte(QString::fromUtf8("\xF0\x9F\x98\x80")), QStringLiteral("?"));
+}
+
+TEST(TexteReel, WritesFifteenSignificantDigits)
+{
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {0.45, "0.45"}, {2, "2"}, {1.0 / 3, "0.333333333333333"}, {0.00001, "1E-5"}, {1e15, "1E15"},
+        {0.0001, "0.0001"}, {-2.5, "-2.5"}, {0, "0"}, {123456789012345, "123456789012345"},
+        {1.5e-7, "1.5E-7"}, {-1.25e20, "-1.25E20"}, {0.1 + 0.2, "0.3"}, {2000, "2000"},
+        {0.523598775598299, "0.523598775598299"}, {99999999999999.99, "100000000000000"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TexteReel(c.value), QString::fromLatin1(c.text)) << c.text;
+    for (const double v : {0.1, 1.0 / 7, 12345.678901234, -9.87654321e-3, 6.02214076e23}) {
+        const auto back = LireNombre(TexteReel(v));
+        ASSERT_TRUE(back.has_value());
+        EXPECT_NEAR(*back, v, std::fabs(v) * 1e-14);
+    }
+}
+
+TEST(V2R, WritesTwoTabEndedFieldsAndReadsStrictly)
+{
+    EXPECT_EQ(V2RVersTexte({1, 0.5}), QStringLiteral("1\t0.5\t"));
+    QString good = QStringLiteral("1\t-2.5\treste");
+    TV2R v{};
+    TexteVersV2R(good, v);
+    EXPECT_EQ(v, (TV2R{1, -2.5}));
+    EXPECT_EQ(good, QStringLiteral("reste"));
+
+    QString bad = QStringLiteral("1\t\t");
+    TV2R w{7, 7};
+    EXPECT_THROW(TexteVersV2R(bad, w), EConvertError);
+    EXPECT_EQ(w[0], 1);
+    EXPECT_EQ(w[1], 7);
+    EXPECT_EQ(bad, QString());
+}
