@@ -1,0 +1,114 @@
+#include "drawing/DrawingCommands.h"
+
+#include "util/TextFields.h"
+
+#include <QStringView>
+#include <cmath>
+
+namespace {
+
+QStringView sansBlancs(QStringView s)
+{
+    qsizetype debut = 0;
+    qsizetype fin = s.size();
+    while (debut < fin && s[debut].unicode() <= 32)
+        ++debut;
+    while (fin > debut && s[fin - 1].unicode() <= 32)
+        --fin;
+    return s.mid(debut, fin - debut);
+}
+
+// Takes the next TAB field off the front of the rest of a line.
+class Champs {
+public:
+    explicit Champs(QStringView reste) : reste_(reste) {}
+
+    QStringView suivant()
+    {
+        const qsizetype tab = reste_.indexOf(u'\t');
+        if (tab < 0) {
+            const QStringView champ = reste_;
+            reste_ = {};
+            return champ;
+        }
+        const QStringView champ = reste_.left(tab);
+        reste_ = reste_.mid(tab + 1);
+        return champ;
+    }
+    double reel()
+    {
+        const double v = LireNombre(suivant()).value_or(0.0);
+        return std::isfinite(v) ? v : 0.0;
+    }
+    std::int32_t entier() { return LireEntier(suivant()).value_or(0); }
+    QStringView reste() const { return reste_; }
+
+private:
+    QStringView reste_;
+};
+
+// The fields after a keyword when the line begins with the keyword and a TAB.
+bool motCle(QStringView ligne, QStringView mot, QStringView& apres)
+{
+    if (ligne.size() <= mot.size() || !ligne.startsWith(mot) || ligne[mot.size()] != u'\t')
+        return false;
+    apres = ligne.mid(mot.size() + 1);
+    return true;
+}
+
+CommandeDessin lireLigne(QStringView ligne)
+{
+    CommandeDessin c;
+    QStringView apres;
+    if (ligne == u"LIGNE") {
+        c.genre = CommandeDessin::Genre::Ligne;
+    } else if (motCle(ligne, u"COULEUR", apres)) {
+        c.genre = CommandeDessin::Genre::Couleur;
+        c.entier = Champs(apres).entier();
+    } else if (motCle(ligne, u"EPTRAIT", apres)) {
+        c.genre = CommandeDessin::Genre::Eptrait;
+        c.entier = Champs(apres).entier();
+    } else if (motCle(ligne, u"REPERE", apres)) {
+        c.genre = CommandeDessin::Genre::Repere;
+        c.entier = Champs(apres).entier();
+    } else if (motCle(ligne, u"FLECHE", apres)) {
+        c.genre = CommandeDessin::Genre::Fleche;
+        Champs champs(apres);
+        c.x1 = champs.reel();
+        c.y1 = champs.reel();
+        c.x2 = champs.reel();
+        c.y2 = champs.reel();
+    } else if (motCle(ligne, u"TEXTE", apres)) {
+        c.genre = CommandeDessin::Genre::Texte;
+        Champs champs(apres);
+        c.police = champs.suivant().toString();
+        c.hauteur = champs.entier();
+        c.style = champs.suivant().toString();
+        c.x1 = champs.reel();
+        c.y1 = champs.reel();
+        c.texte = champs.reste().toString();
+    } else {
+        c.genre = CommandeDessin::Genre::Point;
+        Champs champs(ligne);
+        c.x1 = champs.reel();
+        c.y1 = champs.reel();
+    }
+    return c;
+}
+
+} // namespace
+
+std::vector<CommandeDessin> LireCommandesDessin(const QString& txtra)
+{
+    std::vector<CommandeDessin> commandes;
+    QStringView reste(txtra);
+    while (!reste.isEmpty()) {
+        const qsizetype fin = reste.indexOf(u"\r\n");
+        const QStringView brute = fin < 0 ? reste : reste.left(fin);
+        reste = fin < 0 ? QStringView() : reste.mid(fin + 2);
+        const QStringView ligne = sansBlancs(brute);
+        if (!ligne.isEmpty())
+            commandes.push_back(lireLigne(ligne));
+    }
+    return commandes;
+}

@@ -1,0 +1,229 @@
+#include "drawing/DrawingRenderer.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QLineF>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Segments are clipped to the area widened by this margin before they reach the
+// painter, so that a far-away end cannot slow it down or overflow it.
+constexpr double kMarge = 2000;
+constexpr std::int32_t kEpaisseurMax = 1000;
+constexpr std::int32_t kHauteurPoliceMax = 2000;
+constexpr int kHauteurPoliceDefaut = 12;
+
+// Clips segment a-b to the rectangle (Liang-Barsky); false when nothing is left.
+bool decouper(QPointF& a, QPointF& b, const QRectF& r)
+{
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    double t0 = 0;
+    double t1 = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {a.x() - r.left(), r.right() - a.x(), a.y() - r.top(), r.bottom() - a.y()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+        if (t0 > t1)
+            return false;
+    }
+    const QPointF debut = a;
+    a = QPointF(debut.x() + t0 * dx, debut.y() + t0 * dy);
+    b = QPointF(debut.x() + t1 * dx, debut.y() + t1 * dy);
+    return true;
+}
+
+class Interprete {
+public:
+    Interprete(QPainter& painter, const ViewMapping& vue, QSize zone, std::uint32_t clrFond)
+        : p_(painter), vue_(vue), zone_(zone), fond_(CouleurBGR(clrFond)),
+          limites_(-kMarge, -kMarge, zone.width() + 2 * kMarge, zone.height() + 2 * kMarge)
+    {
+    }
+
+    void executer(const std::vector<CommandeDessin>& commandes)
+    {
+        p_.save();
+        p_.setRenderHint(QPainter::Antialiasing, false);
+        p_.setRenderHint(QPainter::TextAntialiasing, true);
+        p_.setCompositionMode(QPainter::CompositionMode_SourceOver);
+        p_.setBrush(QBrush(fond_, Qt::SolidPattern));
+        p_.fillRect(QRect(QPoint(0, 0), zone_), fond_);
+        p_.setBrush(Qt::NoBrush);
+        appliquerStylo();
+        for (const CommandeDessin& c : commandes)
+            executer(c);
+        p_.restore();
+    }
+
+private:
+    void executer(const CommandeDessin& c)
+    {
+        using G = CommandeDessin::Genre;
+        switch (c.genre) {
+        case G::Ligne:
+            leve_ = true;
+            break;
+        case G::Couleur:
+            couleur_ = CouleurBGR(std::uint32_t(c.entier));
+            appliquerStylo();
+            break;
+        case G::Eptrait:
+            epaisseur_ = std::clamp(c.entier, 1, kEpaisseurMax);
+            appliquerStylo();
+            break;
+        case G::Repere:
+            repere(CouleurBGR(std::uint32_t(c.entier)));
+            break;
+        case G::Fleche:
+            fleche(c.x1, c.y1, c.x2, c.y2);
+            break;
+        case G::Texte:
+            texte(c);
+            break;
+        case G::Point: {
+            const QPointF pixel = vue_.versPixel(c.x1, c.y1);
+            if (!leve_)
+                trait(position_, pixel);
+            position_ = pixel;
+            leve_ = false;
+            break;
+        }
+        }
+    }
+
+    void appliquerStylo()
+    {
+        QPen stylo(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        p_.setPen(stylo);
+    }
+
+    // A straight segment between two pixels; two equal pixels draw nothing.
+    void trait(QPointF a, QPointF b)
+    {
+        if (a == b || !decouper(a, b, limites_))
+            return;
+        p_.drawLine(QLineF(a, b));
+    }
+
+    void fleche(double x1, double y1, double x2, double y2)
+    {
+        trait(vue_.versPixel(x1, y1), vue_.versPixel(x2, y2));
+        const double dx = x2 - x1;
+        const double dy = y2 - y1;
+        const double longueur = std::hypot(dx, dy);
+        if (!(longueur > 0) || !std::isfinite(longueur))
+            return; // no direction: the head has no visible size
+        // The head, in drawing units: 10 pixels long, 5 pixels to either side.
+        const double ux = dx / longueur;
+        const double uy = dy / longueur;
+        const double l = vue_.longueurDessin(10);
+        const double d = vue_.longueurDessin(5);
+        const double bx = x2 - ux * l;
+        const double by = y2 - uy * l;
+        const QPointF pointe = vue_.versPixel(x2, y2);
+        const QPointF gauche = vue_.versPixel(bx - uy * d, by + ux * d);
+        const QPointF droite = vue_.versPixel(bx + uy * d, by - ux * d);
+        trait(pointe, gauche);
+        trait(gauche, droite);
+        trait(droite, pointe);
+    }
+
+    void repere(const QColor& couleur)
+    {
+        const QColor avant = couleur_;
+        couleur_ = couleur;
+        appliquerStylo();
+        const QPointF origine = vue_.versPixel(0, 0);
+        const double droite = zone_.width() - 2;
+        const double baseX = zone_.width() - 10;
+        trait(origine, QPointF(droite, origine.y()));
+        trait(QPointF(droite, origine.y()), QPointF(baseX, origine.y() - 5));
+        trait(QPointF(baseX, origine.y() - 5), QPointF(baseX, origine.y() + 5));
+        trait(QPointF(baseX, origine.y() + 5), QPointF(droite, origine.y()));
+        trait(origine, QPointF(origine.x(), 2));
+        trait(QPointF(origine.x(), 2), QPointF(origine.x() - 5, 12));
+        trait(QPointF(origine.x() - 5, 12), QPointF(origine.x() + 5, 12));
+        trait(QPointF(origine.x() + 5, 12), QPointF(origine.x(), 2));
+        couleur_ = avant;
+        appliquerStylo();
+    }
+
+    void texte(const CommandeDessin& c)
+    {
+        police_.setFamily(c.police);
+        police_.setItalic(c.style.contains(u'I', Qt::CaseInsensitive));
+        police_.setBold(c.style.contains(u'G', Qt::CaseInsensitive));
+        police_.setUnderline(c.style.contains(u'S', Qt::CaseInsensitive));
+        const std::int32_t h = std::clamp(c.hauteur, -kHauteurPoliceMax, kHauteurPoliceMax);
+        if (h < 0) {
+            police_.setPixelSize(-h); // the height of the characters themselves
+        } else if (h > 0) {
+            // A positive height is that of the whole character cell.
+            police_.setPixelSize(h);
+            const int cellule = QFontMetrics(police_, p_.device()).height();
+            if (cellule > 0)
+                police_.setPixelSize(std::max(1, int(std::lround(double(h) * h / cellule))));
+        } else if (police_.pixelSize() <= 0) {
+            police_.setPixelSize(kHauteurPoliceDefaut);
+        }
+        p_.setFont(police_);
+        const QFontMetrics fm(police_, p_.device());
+        const QPointF coin = vue_.versPixel(c.x1, c.y1);
+        const QRectF boite(coin, QSizeF(fm.horizontalAdvance(c.texte), fm.height()));
+        p_.fillRect(boite, fond_);
+        p_.save();
+        p_.setPen(QPen(Qt::black));
+        p_.drawText(QPointF(coin.x(), coin.y() + fm.ascent()), c.texte);
+        p_.restore();
+    }
+
+    QPainter& p_;
+    const ViewMapping& vue_;
+    QSize zone_;
+    QColor fond_;
+    QRectF limites_;
+    QColor couleur_ = Qt::white;
+    std::int32_t epaisseur_ = 1;
+    bool leve_ = true;
+    QPointF position_;
+    QFont police_;
+};
+
+} // namespace
+
+QColor CouleurBGR(std::uint32_t couleur)
+{
+    return QColor(int(couleur & 0xFF), int((couleur >> 8) & 0xFF), int((couleur >> 16) & 0xFF));
+}
+
+void PeindreDessin(QPainter& painter, const std::vector<CommandeDessin>& commandes, const ViewMapping& vue,
+                   QSize zone, std::uint32_t clrFond)
+{
+    Interprete(painter, vue, zone, clrFond).executer(commandes);
+}
+
+void PeindreDessin(QPainter& painter, const QString& txtra, const ViewMapping& vue, QSize zone,
+                   std::uint32_t clrFond)
+{
+    PeindreDessin(painter, LireCommandesDessin(txtra), vue, zone, clrFond);
+}
+
+void PeindreDessinAjuste(QPainter& painter, const QString& txtra, const EtendueDessin& etendue, QSize zone,
+                         std::uint32_t clrFond)
+{
+    PeindreDessin(painter, txtra, AjusterVue(etendue, zone, zone), zone, clrFond);
+}

@@ -1,0 +1,91 @@
+#include "drawing/DrawingCommands.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using G = CommandeDessin::Genre;
+
+struct CasLigne {
+    const char* ligne;
+    G genre;
+    int entier;
+    double x1, y1, x2, y2;
+};
+
+class LectureLigne : public ::testing::TestWithParam<CasLigne> {};
+
+TEST_P(LectureLigne, ReadsKeywordAndNumbers)
+{
+    const CasLigne& cas = GetParam();
+    const auto commandes = LireCommandesDessin(QString::fromUtf8(cas.ligne));
+    ASSERT_EQ(commandes.size(), 1u) << cas.ligne;
+    const CommandeDessin& c = commandes.front();
+    EXPECT_EQ(c.genre, cas.genre) << cas.ligne;
+    EXPECT_EQ(c.entier, cas.entier) << cas.ligne;
+    EXPECT_DOUBLE_EQ(c.x1, cas.x1) << cas.ligne;
+    EXPECT_DOUBLE_EQ(c.y1, cas.y1) << cas.ligne;
+    EXPECT_DOUBLE_EQ(c.x2, cas.x2) << cas.ligne;
+    EXPECT_DOUBLE_EQ(c.y2, cas.y2) << cas.ligne;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commandes, LectureLigne,
+    ::testing::Values(
+        CasLigne{"LIGNE", G::Ligne, 0, 0, 0, 0, 0},
+        CasLigne{"  LIGNE \t", G::Ligne, 0, 0, 0, 0, 0},           // trimmed first
+        CasLigne{"LIGNES", G::Point, 0, 0, 0, 0, 0},               // only the exact word
+        CasLigne{"COULEUR\t255", G::Couleur, 255, 0, 0, 0, 0},
+        CasLigne{"COULEUR\t16711680\t7", G::Couleur, 16711680, 0, 0, 0, 0},
+        CasLigne{"COULEUR", G::Point, 0, 0, 0, 0, 0},              // no TAB: a point line
+        CasLigne{"COULEUR 255", G::Point, 0, 0, 0, 0, 0},
+        CasLigne{"COULEUR\tbleu", G::Couleur, 0, 0, 0, 0, 0},
+        CasLigne{"EPTRAIT\t2", G::Eptrait, 2, 0, 0, 0, 0},
+        CasLigne{"REPERE\t255", G::Repere, 255, 0, 0, 0, 0},
+        CasLigne{"FLECHE\t1\t2.5\t-3\t4E1", G::Fleche, 0, 1, 2.5, -3, 40},
+        CasLigne{"FLECHE\t1", G::Fleche, 0, 1, 0, 0, 0},           // missing numbers are 0
+        CasLigne{"0.250\t3.000", G::Point, 0, 0.25, 3, 0, 0},
+        CasLigne{"1,5\t2", G::Point, 0, 0, 2, 0, 0},               // a comma is not a decimal point
+        CasLigne{"abc\t-7", G::Point, 0, 0, -7, 0, 0},
+        CasLigne{"1E999\t1", G::Point, 0, 0, 1, 0, 0},             // out of range reads as 0
+        CasLigne{"5", G::Point, 0, 5, 0, 0, 0}));
+
+TEST(LectureTexte, TexteKeepsFontStyleAndRestOfLineWithTabs)
+{
+    const auto commandes =
+        LireCommandesDessin(QStringLiteral("TEXTE\tArial\t-12\tgI\t1.5\t-2\tN = 3\tkN\r\n"));
+    ASSERT_EQ(commandes.size(), 1u);
+    const CommandeDessin& c = commandes.front();
+    EXPECT_EQ(c.genre, G::Texte);
+    EXPECT_EQ(c.police, QStringLiteral("Arial"));
+    EXPECT_EQ(c.hauteur, -12);
+    EXPECT_EQ(c.style, QStringLiteral("gI"));
+    EXPECT_DOUBLE_EQ(c.x1, 1.5);
+    EXPECT_DOUBLE_EQ(c.y1, -2);
+    EXPECT_EQ(c.texte, QStringLiteral("N = 3\tkN"));
+
+    const auto court = LireCommandesDessin(QStringLiteral("TEXTE\tArial"));
+    ASSERT_EQ(court.size(), 1u);
+    EXPECT_EQ(court.front().genre, G::Texte);
+    EXPECT_EQ(court.front().hauteur, 0);
+    EXPECT_TRUE(court.front().texte.isEmpty());
+}
+
+TEST(LectureTexte, LinesAreSplitOnCrLfOnlyAndEmptyLinesSkipped)
+{
+    const auto commandes =
+        LireCommandesDessin(QStringLiteral("\r\nLIGNE\r\n   \r\n1\t2\r\n\t\r\n3\t4\n5\t6\r\nLIGNE"));
+    ASSERT_EQ(commandes.size(), 4u);
+    EXPECT_EQ(commandes[0].genre, G::Ligne);
+    EXPECT_EQ(commandes[1].genre, G::Point);
+    EXPECT_DOUBLE_EQ(commandes[1].y1, 2);
+    // A lone LF does not end a line: "4\n5" is one unreadable field.
+    EXPECT_EQ(commandes[2].genre, G::Point);
+    EXPECT_DOUBLE_EQ(commandes[2].x1, 3);
+    EXPECT_DOUBLE_EQ(commandes[2].y1, 0);
+    EXPECT_EQ(commandes[3].genre, G::Ligne);
+
+    EXPECT_TRUE(LireCommandesDessin(QString()).empty());
+}
+
+} // namespace

@@ -1,0 +1,316 @@
+#include "drawing/DrawingRenderer.h"
+
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr std::uint32_t kNoir = 0;
+constexpr std::uint32_t kBlanc = 16777215;
+constexpr std::uint32_t kRouge = 255;
+constexpr std::uint32_t kBleu = 16711680;
+
+// 10 pixels per unit, the drawing origin at pixel (50, 50) of a 100 x 100 area.
+ViewMapping vueEssai(double ech = 10)
+{
+    ViewMapping vue;
+    vue.ech = ech;
+    vue.CtrPBxX = 50;
+    vue.CtrPBxY = 50;
+    return vue;
+}
+
+QImage rendre(const QString& texte, std::uint32_t fond = kNoir, const ViewMapping& vue = vueEssai())
+{
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::magenta); // anything the renderer leaves unpainted shows
+    QPainter painter(&image);
+    PeindreDessin(painter, texte, vue, image.size(), fond);
+    return image;
+}
+
+QColor pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+
+bool seulementFond(const QImage& image, const QColor& fond)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) != fond)
+                return false;
+    return true;
+}
+
+// Pixels different from the background in column x between rows y0 and y1.
+int epaisseurColonne(const QImage& image, int x, int y0, int y1, const QColor& fond)
+{
+    int n = 0;
+    for (int y = y0; y <= y1; ++y)
+        if (image.pixelColor(x, y) != fond)
+            ++n;
+    return n;
+}
+
+int epaisseurLigne(const QImage& image, int y, int x0, int x1, const QColor& fond)
+{
+    int n = 0;
+    for (int x = x0; x <= x1; ++x)
+        if (image.pixelColor(x, y) != fond)
+            ++n;
+    return n;
+}
+
+TEST(Couleurs, LowestByteIsRed)
+{
+    EXPECT_EQ(CouleurBGR(255), QColor(255, 0, 0));
+    EXPECT_EQ(CouleurBGR(16711680), QColor(0, 0, 255));
+    EXPECT_EQ(CouleurBGR(0x00336699), QColor(0x99, 0x66, 0x33));
+    EXPECT_EQ(CouleurBGR(0xFF000000), QColor(0, 0, 0));
+}
+
+class RienDessine : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(RienDessine, AreaHoldsOnlyTheBackground)
+{
+    EXPECT_TRUE(seulementFond(rendre(QString::fromUtf8(GetParam()), kBleu), QColor(0, 0, 255))) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Textes, RienDessine,
+                         ::testing::Values("", "1\t1", "LIGNE\r\n1\t1", "LIGNE\r\n1\t1\r\nLIGNE",
+                                           "LIGNE\r\n1\t1\r\nLIGNE\r\n2\t2\r\nLIGNE\r\n3\t3",
+                                           "COULEUR\t255\r\nEPTRAIT\t3", "FLECHE\t1\t1\t1\t1",
+                                           "1\t1\r\n1\t1"));
+
+TEST(Peinture, PenStartsWhiteSolidOnePixel)
+{
+    const QImage image = rendre(QStringLiteral("0\t0\r\n3\t0"));
+    EXPECT_EQ(pixel(image, 65, 50), QColor(Qt::white));
+    EXPECT_EQ(epaisseurColonne(image, 65, 40, 60, Qt::black), 1);
+    EXPECT_EQ(pixel(image, 40, 50), QColor(Qt::black));
+}
+
+TEST(Peinture, CouleurSetsThePenInBgrLayout)
+{
+    const QImage rouge = rendre(QStringLiteral("COULEUR\t255\r\n0\t0\r\n3\t0"));
+    EXPECT_EQ(pixel(rouge, 65, 50), QColor(255, 0, 0));
+    const QImage bleu = rendre(QStringLiteral("COULEUR\t16711680\r\n0\t0\r\n3\t0"));
+    EXPECT_EQ(pixel(bleu, 65, 50), QColor(0, 0, 255));
+}
+
+TEST(Peinture, LigneStartsANewPolyline)
+{
+    // Two segments: (0,0)-(1,0) and (1,0)-(1,1).
+    const QImage deux = rendre(QStringLiteral("LIGNE\r\n0\t0\r\n1\t0\r\n1\t1"));
+    EXPECT_EQ(pixel(deux, 55, 50), QColor(Qt::white));
+    EXPECT_EQ(pixel(deux, 60, 45), QColor(Qt::white));
+    EXPECT_EQ(pixel(deux, 55, 45), QColor(Qt::black));
+
+    // The pen is lifted between (1,0) and (1,1).
+    const QImage coupe = rendre(QStringLiteral("0\t0\r\n1\t0\r\nLIGNE\r\n1\t1\r\n2\t1"));
+    EXPECT_EQ(pixel(coupe, 55, 50), QColor(Qt::white));
+    EXPECT_EQ(pixel(coupe, 60, 45), QColor(Qt::black));
+    EXPECT_EQ(pixel(coupe, 65, 40), QColor(Qt::white));
+}
+
+TEST(Peinture, KeywordWithoutTabIsAPointAtOrigin)
+{
+    const QImage image = rendre(QStringLiteral("3\t0\r\nCOULEUR"));
+    EXPECT_EQ(pixel(image, 55, 50), QColor(Qt::white));
+}
+
+TEST(Peinture, EptraitWidensLinesArrowsAndAxesUntilTheNextOne)
+{
+    const QColor noir(Qt::black);
+    const QImage image = rendre(QStringLiteral("EPTRAIT\t2\r\n"
+                                               "LIGNE\r\n-4\t3\r\n-1\t3\r\n"     // row 20
+                                               "FLECHE\t-4\t-3\t-1\t-3\r\n"      // row 80
+                                               "EPTRAIT\t1\r\n"
+                                               "LIGNE\r\n1\t3\r\n4\t3"));        // row 20 again
+    EXPECT_EQ(epaisseurColonne(image, 20, 14, 26, noir), 2);
+    EXPECT_EQ(epaisseurColonne(image, 20, 74, 86, noir), 2);
+    EXPECT_EQ(epaisseurColonne(image, 75, 14, 26, noir), 1);
+
+    const QImage axesFins = rendre(QStringLiteral("REPERE\t255"));
+    const QImage axesLarges = rendre(QStringLiteral("EPTRAIT\t2\r\nREPERE\t255"));
+    EXPECT_EQ(epaisseurColonne(axesFins, 70, 40, 60, noir), 1);
+    EXPECT_EQ(epaisseurColonne(axesLarges, 70, 40, 60, noir), 2);
+    EXPECT_EQ(epaisseurLigne(axesFins, 30, 40, 60, noir), 1);
+    EXPECT_EQ(epaisseurLigne(axesLarges, 30, 40, 60, noir), 2);
+}
+
+struct CasFleche {
+    double ech;
+    double x2; // arrow from (0,0) to (x2, 0)
+};
+
+class TeteFleche : public ::testing::TestWithParam<CasFleche> {};
+
+// The head is ten pixels long and ten wide whatever the scale.
+TEST_P(TeteFleche, HeadIsTenPixelsLongAndWide)
+{
+    const CasFleche cas = GetParam();
+    const QImage image =
+        rendre(QStringLiteral("FLECHE\t0\t0\t%1\t0").arg(cas.x2), kNoir, vueEssai(cas.ech));
+    const int pointe = 50 + int(std::lround(cas.x2 * cas.ech));
+    const int base = pointe - 10;
+    const QColor noir(Qt::black);
+    EXPECT_EQ(pixel(image, pointe, 50), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, pointe + 1, 50), noir);
+    // The base: a vertical segment from 5 pixels above to 5 pixels below.
+    EXPECT_EQ(epaisseurColonne(image, base, 40, 60, noir), 11);
+    EXPECT_EQ(pixel(image, base, 45), QColor(Qt::white));
+    EXPECT_EQ(pixel(image, base, 55), QColor(Qt::white));
+    EXPECT_EQ(epaisseurColonne(image, base - 2, 40, 60, noir), 1); // only the shaft behind the head
+}
+
+INSTANTIATE_TEST_SUITE_P(Echelles, TeteFleche,
+                         ::testing::Values(CasFleche{10, 3}, CasFleche{20, 1.5}, CasFleche{2.5, 16},
+                                           CasFleche{100, 0.4}));
+
+TEST(Peinture, ArrowPointsAlongItsDirection)
+{
+    // Downwards onto the origin: the head's base lies ten pixels above the tip.
+    const QImage image = rendre(QStringLiteral("FLECHE\t0\t3\t0\t0"));
+    const QColor noir(Qt::black);
+    EXPECT_EQ(epaisseurLigne(image, 40, 30, 70, noir), 11);
+    EXPECT_EQ(epaisseurLigne(image, 60, 30, 70, noir), 0);
+    EXPECT_EQ(pixel(image, 50, 50), QColor(Qt::white));
+}
+
+TEST(Peinture, RepereDrawsBothAxesAndRestoresThePen)
+{
+    const QImage image = rendre(QStringLiteral("COULEUR\t16711680\r\nREPERE\t255\r\nLIGNE\r\n-4\t-2\r\n-1\t-2"));
+    const QColor rouge(255, 0, 0);
+    const QColor noir(Qt::black);
+    // Horizontal axis from the origin's pixel to two pixels short of the right edge.
+    EXPECT_EQ(pixel(image, 50, 50), rouge);
+    EXPECT_EQ(pixel(image, 75, 50), rouge);
+    EXPECT_EQ(pixel(image, 98, 50), rouge);
+    EXPECT_EQ(pixel(image, 99, 50), noir);
+    EXPECT_EQ(pixel(image, 40, 50), noir);
+    // Its head: base ten pixels from the edge, five pixels either side.
+    EXPECT_EQ(epaisseurColonne(image, 90, 40, 60, noir), 11);
+    // Vertical axis up to row 2, head base on row 12.
+    EXPECT_EQ(pixel(image, 50, 30), rouge);
+    EXPECT_EQ(pixel(image, 50, 2), rouge);
+    EXPECT_EQ(pixel(image, 50, 1), noir);
+    EXPECT_EQ(pixel(image, 50, 60), noir);
+    EXPECT_EQ(epaisseurLigne(image, 12, 40, 60, noir), 11);
+    // The pen is blue again after the axes.
+    EXPECT_EQ(pixel(image, 25, 70), QColor(0, 0, 255));
+}
+
+// Height of the rows holding dark pixels.
+int hauteurEncre(const QImage& image)
+{
+    int haut = -1;
+    int bas = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100) {
+                if (haut < 0)
+                    haut = y;
+                bas = y;
+            }
+    return haut < 0 ? 0 : bas - haut + 1;
+}
+
+int pixelsSombres(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 100)
+                ++n;
+    return n;
+}
+
+TEST(Texte, WrittenBelowRightOfItsPointOverABackgroundBox)
+{
+    const QImage image = rendre(QStringLiteral("COULEUR\t255\r\nLIGNE\r\n-5\t-0.5\r\n5\t-0.5\r\n"
+                                               "TEXTE\tDejaVu Sans\t-20\t\t0\t0\tHH"),
+                                kBlanc);
+    const QColor rouge(255, 0, 0);
+    int sombres = 0;
+    for (int y = 0; y < 100; ++y)
+        for (int x = 0; x < 100; ++x) {
+            if (qGray(image.pixel(x, y)) < 100 && image.pixelColor(x, y) != rouge) {
+                ++sombres;
+                EXPECT_GE(x, 50);
+                EXPECT_GE(y, 50);
+            }
+        }
+    EXPECT_GT(sombres, 20);
+    // The red line at row 55 is hidden by the text's box, kept outside it.
+    EXPECT_EQ(pixel(image, 45, 55), rouge);
+    EXPECT_EQ(pixel(image, 55, 55).red(), pixel(image, 55, 55).blue());
+}
+
+TEST(Texte, StyleLettersAndHeightConvention)
+{
+    const auto texte = [](const char* style, int hauteur) {
+        return rendre(QStringLiteral("TEXTE\tDejaVu Sans\t%1\t%2\t-4\t4\tHH").arg(hauteur).arg(QLatin1String(style)),
+                      kBlanc);
+    };
+    const QImage simple = texte("", -20);
+    EXPECT_GT(pixelsSombres(texte("G", -20)), pixelsSombres(simple));
+    EXPECT_GT(pixelsSombres(texte("g", -20)), pixelsSombres(simple));
+    EXPECT_GT(hauteurEncre(texte("S", -20)), hauteurEncre(simple));
+    EXPECT_GT(hauteurEncre(texte("s", -20)), hauteurEncre(simple));
+    EXPECT_NE(texte("i", -20), simple);
+    EXPECT_EQ(texte("X", -20), simple);
+    // A positive height is the whole cell, so the characters come out smaller.
+    EXPECT_GT(hauteurEncre(simple), hauteurEncre(texte("", 20)));
+    EXPECT_GT(hauteurEncre(texte("", -30)), hauteurEncre(simple));
+}
+
+TEST(Texte, FontIsKeptForLaterTexte)
+{
+    // The style is read anew by each line; the height 0 keeps the last one.
+    const QImage deux = rendre(QStringLiteral("TEXTE\tDejaVu Sans\t-30\t\t-4\t4\tH\r\n"
+                                              "TEXTE\tDejaVu Sans\t0\t\t1\t4\tH"),
+                               kBlanc);
+    QImage gauche = deux.copy(0, 0, 50, 100);
+    QImage droite = deux.copy(50, 0, 50, 100);
+    EXPECT_EQ(hauteurEncre(gauche), hauteurEncre(droite));
+}
+
+// Nothing in a command text can fail, and far-away values stay drawable.
+TEST(Robustesse, ExtremeValuesAreClippedNotFatal)
+{
+    const QImage loin = rendre(QStringLiteral("0\t0\r\n1E300\t1E300"));
+    EXPECT_EQ(pixel(loin, 60, 40), QColor(Qt::white));
+    EXPECT_EQ(pixel(loin, 40, 60), QColor(Qt::black));
+
+    const QImage flecheLointaine = rendre(QStringLiteral("FLECHE\t-1E300\t0\t1\t0"));
+    EXPECT_EQ(pixel(flecheLointaine, 5, 50), QColor(Qt::white));
+    EXPECT_EQ(epaisseurColonne(flecheLointaine, 45, 0, 99, Qt::black), 1);
+    EXPECT_EQ(epaisseurColonne(flecheLointaine, 50, 0, 99, Qt::black), 11);
+
+    const QImage large = rendre(QStringLiteral("EPTRAIT\t2000000000\r\n0\t0\r\n1\t0"));
+    EXPECT_TRUE(seulementFond(large, Qt::white));
+
+    const QImage negatif = rendre(QStringLiteral("EPTRAIT\t-4\r\n0\t0\r\n3\t0"));
+    EXPECT_EQ(epaisseurColonne(negatif, 65, 40, 60, Qt::black), 1);
+
+    for (const char* texte : {"TEXTE", "TEXTE\t\t2000000000\tGIS\t1E300\t-1E300\tx", "TEXTE\tx\t-2147483648\t\t0\t0\tx",
+                              "REPERE", "FLECHE", "COULEUR\t-1\r\n0\t0\r\n1\t0", "\t\t\t"}) {
+        const QImage image = rendre(QString::fromUtf8(texte));
+        EXPECT_NE(image.pixelColor(0, 0), QColor(Qt::magenta)) << texte;
+    }
+}
+
+TEST(Peinture, FitsAWholeExtentToAnImage)
+{
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    // An extent of 4 x 1 units: scale 0.9 x min(200/4, 100/1) = 45.
+    PeindreDessinAjuste(painter, QStringLiteral("COULEUR\t0\r\n0\t0\r\n4\t1"), {0, 0, 4, 1}, image.size(), kBlanc);
+    painter.end();
+    EXPECT_EQ(image.pixelColor(100 - 90, 50 + 23), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(100 + 90, 50 - 23), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(100 + 91, 50 - 23), QColor(Qt::white));
+}
+
+} // namespace
