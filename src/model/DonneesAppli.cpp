@@ -1,6 +1,7 @@
 #include "model/DonneesAppli.h"
 
 #include "model/ButtressText.h"
+#include "model/Calculation.h"
 #include "util/Checksum.h"
 #include "util/Errors.h"
 #include "util/PlatformServices.h"
@@ -93,6 +94,13 @@ void TDonneesAppli::SetResultatCalcul(int code)
     FResultatCalcul = static_cast<std::int8_t>(code);
     if (hooks().resultatChange)
         hooks().resultatChange(*this);
+}
+
+void TDonneesAppli::Calculer()
+{
+    if (!CalculerDonnees(*this) || !hooks().afficherVerdict)
+        return;
+    ExecuterEtapeCalcul([this] { hooks().afficherVerdict(*this); });
 }
 
 bool TDonneesAppli::ValiderDonnees()

@@ -82,6 +82,8 @@ public:
         std::function<void(TDonneesAppli&)> resultatChange;
         std::function<void(TDonneesAppli&)> afficherDonnees;
         std::function<void(TDonneesAppli&)> lireFiche;
+        // Shows the verdict of a calculation that has just run.
+        std::function<void(TDonneesAppli&)> afficherVerdict;
     };
     static Hooks& hooks();
 
@@ -118,6 +120,10 @@ public:
 
     int ResultatCalcul() const { return FResultatCalcul; }
     void SetResultatCalcul(int code);
+
+    // Validates and computes (CalculerDonnees), then has the verdict shown;
+    // a failure while showing it is reported like a calculation failure.
+    void Calculer();
 
     // Reports the first invalid section through a message box; false then.
     bool ValiderDonnees();
