@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/DonneesAppli.h"
+
+#include <QList>
+#include <QString>
+
+// One row of the data-entry sheet: a key, its value as shown, and how it is
+// drawn. Headings are read-only rows without value.
+struct TLigneFiche {
+    enum class Police { Normale, Grasse, Italique };
+    QString cle;
+    QString valeur;
+    bool lectureSeule = false;
+    Police police = Police::Normale;
+};
+
+// The rows of the data-entry sheet of one buttress: the comment, the count
+// row, then 32 rows per section from the bottom up. Lengths are shown in
+// centimetres and the friction angle in degrees; the model keeps metres and
+// radians.
+class TSheetRows {
+public:
+    static constexpr int kLignesEnTete = 2;
+    static constexpr int kLignesParSection = 32;
+
+    // Row of a section's offset (section and offset from 0).
+    static int Ligne(int section, int offset) { return kLignesEnTete + kLignesParSection * section + offset; }
+
+    // Rows for that number of sections, every value empty.
+    void InitVLE(int nbsections);
+    // InitVLE with the data's section count, then every value written.
+    void Remplir(const TData& data);
+    // The buttress typed in the rows; results at their initial state.
+    TData Lire() const;
+    // One line per row: key, "=", value, CR LF.
+    QString Texte() const;
+
+    int NbSections() const { return FNbSections; }
+    int NbLignes() const { return int(Flignes.size()); }
+    const TLigneFiche& LigneFiche(int ligne) const { return Flignes[ligne]; }
+    const QList<TLigneFiche>& Lignes() const { return Flignes; }
+    // Types a value into a row, as the user does in the sheet.
+    void DefinirValeur(int ligne, const QString& valeur) { Flignes[ligne].valeur = valeur; }
+
+private:
+    int FNbSections = 0;
+    QList<TLigneFiche> Flignes;
+};

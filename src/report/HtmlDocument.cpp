@@ -1,0 +1,124 @@
+#include "report/HtmlDocument.h"
+
+#include "util/PlatformServices.h"
+#include "util/TextFields.h"
+
+#include <QMimeData>
+#include <memory>
+
+const QString kDeclarationHtml401 =
+    QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+                   "\"http://www.w3.org/TR/html4/loose.dtd\">");
+
+namespace {
+
+const QString kFormatHtml = QStringLiteral("HTML Format");
+const QByteArray kDebutFragment = QByteArrayLiteral("<!-- StartFragment-->");
+const QByteArray kFinFragment = QByteArrayLiteral("<!-- EndFragment-->");
+
+QString PageHtmlAvecBody(const QString& entete, const QString& body)
+{
+    return kDeclarationHtml401 + kCrLf + QStringLiteral("<html>") + kCrLf + entete + kCrLf + body + kCrLf
+           + QStringLiteral("</html>") + kCrLf;
+}
+
+void RemplacerOffset(QByteArray& bloc, char lettre, qsizetype valeur)
+{
+    const QByteArray marque = QByteArray("000000000") + lettre;
+    const QByteArray chiffres = QByteArray::number(qlonglong(valeur)).rightJustified(10, '0');
+    const qsizetype position = bloc.indexOf(marque);
+    if (position >= 0)
+        bloc.replace(position, marque.size(), chiffres);
+}
+
+std::unique_ptr<QMimeData> MimeHtml(const QString& html, const QByteArray& bloc)
+{
+    auto mime = std::make_unique<QMimeData>();
+    mime->setHtml(html);
+    mime->setData(kFormatHtml, bloc);
+    return mime;
+}
+
+} // namespace
+
+QString PageHtml(const QString& entete) { return PageHtmlAvecBody(entete, QStringLiteral("<body>&nbsp;</body>")); }
+
+QString PageHtmlAvecCorps(const QString& entete, const QString& corps)
+{
+    return PageHtmlAvecBody(entete, QStringLiteral("<body>") + corps + QStringLiteral("</body>"));
+}
+
+QByteArray BlocHtmlFormat(const QString& fragment, const QString& avant, const QString& apres,
+                          TOffsetsHtmlFormat* offsets)
+{
+    const QByteArray entete = QByteArrayLiteral("Version:1.0\r\n"
+                                                "StartHTML:000000000a\r\n"
+                                                "EndHTML:000000000b\r\n"
+                                                "StartFragment:000000000c\r\n"
+                                                "EndFragment:000000000d\r\n"
+                                                "StartSelection:000000000e\r\n"
+                                                "EndSelection:000000000f\r\n");
+    const QByteArray avant8 = avant.toUtf8();
+    const QByteArray fragment8 = fragment.toUtf8();
+    const QByteArray apres8 = apres.toUtf8();
+
+    TOffsetsHtmlFormat o;
+    o.StartHTML = entete.size();
+    o.StartFragment = entete.size() + avant8.size() + kDebutFragment.size();
+    o.EndFragment = o.StartFragment + fragment8.size();
+    o.EndHTML = o.EndFragment + kFinFragment.size() + apres8.size();
+
+    QByteArray bloc;
+    bloc.reserve(o.EndHTML + 1);
+    bloc += entete;
+    bloc += avant8;
+    bloc += kDebutFragment;
+    bloc += fragment8;
+    bloc += kFinFragment;
+    bloc += apres8;
+    // The placeholders and the offsets have the same length, so replacing them
+    // keeps every offset valid.
+    RemplacerOffset(bloc, 'a', o.StartHTML);
+    RemplacerOffset(bloc, 'b', o.EndHTML);
+    RemplacerOffset(bloc, 'c', o.StartFragment);
+    RemplacerOffset(bloc, 'd', o.EndFragment);
+    RemplacerOffset(bloc, 'e', o.StartFragment);
+    RemplacerOffset(bloc, 'f', o.EndFragment);
+    bloc.append('\0');
+    if (offsets)
+        *offsets = o;
+    return bloc;
+}
+
+void HtmlVersPressePapiers(const QString& fragment, const QString& avant, const QString& apres, bool vider)
+{
+    // The platform clipboard takes one set of formats at a time: keeping the
+    // formats already there means carrying the plain text over.
+    const QString texte = vider ? QString() : services().clipboardText();
+    auto mime = MimeHtml(avant + fragment + apres, BlocHtmlFormat(fragment, avant, apres));
+    if (!vider && !texte.isEmpty())
+        mime->setText(texte);
+    services().setClipboardMimeData(std::move(mime));
+}
+
+void CopierTexteEtHtml(const QString& texte, const QString& html)
+{
+    auto mime = MimeHtml(html, BlocHtmlFormat(html));
+    mime->setText(texte);
+    services().setClipboardMimeData(std::move(mime));
+}
+
+QString EchapperHtml(const QString& texte)
+{
+    QString echappe;
+    echappe.reserve(texte.size());
+    for (const QChar c : texte) {
+        switch (c.unicode()) {
+        case u'<': echappe += QStringLiteral("&lt;"); break;
+        case u'>': echappe += QStringLiteral("&gt;"); break;
+        case u'&': echappe += QStringLiteral("&amp;"); break;
+        default: echappe += c;
+        }
+    }
+    return echappe;
+}

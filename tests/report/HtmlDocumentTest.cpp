@@ -1,0 +1,108 @@
+#include "report/HtmlDocument.h"
+#include "support/FakePlatformServices.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Champ(const QByteArray& bloc, const char* nom)
+{
+    const QByteArray cle = QByteArray(nom) + ':';
+    const qsizetype debut = bloc.indexOf(cle);
+    return debut < 0 ? QByteArray() : bloc.mid(debut + cle.size(), 10);
+}
+
+} // namespace
+
+TEST(PageHtml, StyleStandsRightAfterHtmlWithoutHead)
+{
+    const QString style = QStringLiteral("<style type=\"text/css\">\r\n</style>\r\n");
+    const QString attendu =
+        QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
+                       "\"http://www.w3.org/TR/html4/loose.dtd\">\r\n<html>\r\n")
+        + style + QStringLiteral("\r\n<body>&nbsp;</body>\r\n</html>\r\n");
+    EXPECT_EQ(PageHtml(style), attendu);
+    EXPECT_FALSE(PageHtml(style).contains(QStringLiteral("<head"), Qt::CaseInsensitive));
+
+    QString avecCorps = attendu;
+    avecCorps.replace(QStringLiteral("<body>&nbsp;</body>"), QStringLiteral("<body><TABLE></TABLE></body>"));
+    EXPECT_EQ(PageHtmlAvecCorps(style, QStringLiteral("<TABLE></TABLE>")), avecCorps);
+}
+
+TEST(BlocHtmlFormat, OffsetsCountUtf8Bytes)
+{
+    const struct {
+        const char* name;
+        QString fragment, avant, apres;
+        qsizetype startHtml, endHtml, startFragment, endFragment, taille;
+    } cases[] = {
+        {"10 octets", QStringLiteral("0123456789"), {}, {}, 157, 207, 178, 188, 208},
+        {"lettres accentuées", QStringLiteral("éàçüô"), {}, {}, 157, 207, 178, 188, 208},
+        {"avant et après", QStringLiteral("<b>x</b>"), QStringLiteral("<html>"), QStringLiteral("</html>é"), 157,
+         157 + 6 + 21 + 8 + 19 + 9, 157 + 6 + 21, 157 + 6 + 21 + 8, 157 + 6 + 21 + 8 + 19 + 9 + 1},
+        {"fragment vide", {}, {}, {}, 157, 197, 178, 178, 198},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TOffsetsHtmlFormat offsets;
+        const QByteArray bloc = BlocHtmlFormat(c.fragment, c.avant, c.apres, &offsets);
+        EXPECT_EQ(bloc.size(), c.taille);
+        EXPECT_EQ(bloc.back(), '\0');
+        EXPECT_EQ(offsets.StartHTML, c.startHtml);
+        EXPECT_EQ(offsets.EndHTML, c.endHtml);
+        EXPECT_EQ(offsets.StartFragment, c.startFragment);
+        EXPECT_EQ(offsets.EndFragment, c.endFragment);
+        EXPECT_EQ(Champ(bloc, "StartHTML"), QByteArray::number(c.startHtml).rightJustified(10, '0'));
+        EXPECT_EQ(Champ(bloc, "EndHTML"), QByteArray::number(c.endHtml).rightJustified(10, '0'));
+        EXPECT_EQ(Champ(bloc, "StartFragment"), QByteArray::number(c.startFragment).rightJustified(10, '0'));
+        EXPECT_EQ(Champ(bloc, "EndFragment"), QByteArray::number(c.endFragment).rightJustified(10, '0'));
+        EXPECT_EQ(Champ(bloc, "StartSelection"), Champ(bloc, "StartFragment"));
+        EXPECT_EQ(Champ(bloc, "EndSelection"), Champ(bloc, "EndFragment"));
+        // The offsets point at what they name.
+        EXPECT_EQ(bloc.mid(c.startFragment, c.endFragment - c.startFragment), c.fragment.toUtf8());
+        EXPECT_TRUE(bloc.mid(0, c.startHtml).endsWith("EndSelection:" + Champ(bloc, "EndFragment") + "\r\n"));
+        EXPECT_EQ(bloc.mid(c.startHtml, c.endHtml - c.startHtml),
+                  (c.avant + QStringLiteral("<!-- StartFragment-->") + c.fragment + QStringLiteral("<!-- EndFragment-->")
+                   + c.apres)
+                      .toUtf8());
+    }
+}
+
+TEST(BlocHtmlFormat, HeaderIsTheFixedDescription)
+{
+    const QByteArray bloc = BlocHtmlFormat(QStringLiteral("0123456789"));
+    EXPECT_EQ(bloc, QByteArray("Version:1.0\r\n"
+                               "StartHTML:0000000157\r\n"
+                               "EndHTML:0000000207\r\n"
+                               "StartFragment:0000000178\r\n"
+                               "EndFragment:0000000188\r\n"
+                               "StartSelection:0000000178\r\n"
+                               "EndSelection:0000000188\r\n"
+                               "<!-- StartFragment-->0123456789<!-- EndFragment-->")
+                        + '\0');
+}
+
+TEST(HtmlVersPressePapiers, KeepsOrEmptiesThePlainText)
+{
+    FakePlatformServices fake;
+    fake.setClipboardText(QStringLiteral("texte déjà là"));
+    HtmlVersPressePapiers(QStringLiteral("<b>é</b>"), QStringLiteral("<i>"), QStringLiteral("</i>"), false);
+    ASSERT_TRUE(fake.clipboardMime);
+    EXPECT_EQ(fake.clipboardMime->data(QStringLiteral("HTML Format")),
+              BlocHtmlFormat(QStringLiteral("<b>é</b>"), QStringLiteral("<i>"), QStringLiteral("</i>")));
+    EXPECT_EQ(fake.clipboardMime->html(), QStringLiteral("<i><b>é</b></i>"));
+    EXPECT_EQ(fake.clipboardMime->text(), QStringLiteral("texte déjà là"));
+
+    HtmlVersPressePapiers(QStringLiteral("<b>x</b>"), {}, {}, true);
+    ASSERT_TRUE(fake.clipboardMime);
+    EXPECT_FALSE(fake.clipboardMime->hasText());
+    EXPECT_EQ(fake.clipboardMime->data(QStringLiteral("HTML Format")), BlocHtmlFormat(QStringLiteral("<b>x</b>")));
+}
+
+TEST(EchapperHtml, EscapesOnlyMarkupCharacters)
+{
+    EXPECT_EQ(EchapperHtml(QStringLiteral("h < 2 m & pile > 1 \"é\"")),
+              QStringLiteral("h &lt; 2 m &amp; pile &gt; 1 \"é\""));
+    EXPECT_EQ(EchapperHtml(QStringLiteral("&amp;")), QStringLiteral("&amp;amp;"));
+    EXPECT_EQ(EchapperHtml({}), QString());
+}

@@ -1,0 +1,73 @@
+#include "report/HtmlDocument.h"
+#include "report/gui/NoteView.h"
+#include "support/FakePlatformServices.h"
+
+#include <QTest>
+#include <QTextCursor>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kStyle = QStringLiteral("<style type=\"text/css\">\r\nTD.OK { font-weight: bold; background-color: #92D050 }\r\n"
+                                      "</style>\r\n");
+const QString kCorps = QStringLiteral("<TABLE border=\"2\">\r\n<TR >\r\n<TD class=\"OK\" >Section é</TD>\r\n</TR>\r\n"
+                                      "\r\n</TABLE>");
+
+} // namespace
+
+TEST(NoteView, WithoutDocumentBodyAndCopyDoNothing)
+{
+    FakePlatformServices fake;
+    fake.setClipboardText(QStringLiteral("avant"));
+    NoteView view;
+    DefinirCorpsHtml(view, kCorps);
+    EXPECT_TRUE(view.toPlainText().isEmpty());
+    CopierDocumentHtml(view);
+    EXPECT_EQ(fake.clipboard, QStringLiteral("avant"));
+    EXPECT_FALSE(fake.clipboardMime);
+}
+
+TEST(NoteView, InitLoadsTheEmptyEditablePage)
+{
+    NoteView view;
+    view.setEnabled(false);
+    EXPECT_TRUE(view.isReadOnly());
+    InitDocumentHtml(view, kStyle);
+    EXPECT_TRUE(view.isEnabled());
+    EXPECT_FALSE(view.isReadOnly());
+    EXPECT_TRUE(view.ADocument());
+    EXPECT_EQ(view.PageChargee(), PageHtml(kStyle));
+
+    DefinirCorpsHtml(view, kCorps);
+    EXPECT_EQ(view.PageChargee(), PageHtmlAvecCorps(kStyle, kCorps));
+    EXPECT_TRUE(view.toPlainText().contains(QStringLiteral("Section é")));
+    // The classes of the style element colour the cells.
+    EXPECT_TRUE(view.toHtml().contains(QStringLiteral("#92d050"), Qt::CaseInsensitive)) << view.toHtml().toStdString();
+
+    // A second note replaces the first one whole.
+    InitDocumentHtml(view, kStyle);
+    EXPECT_FALSE(view.toPlainText().contains(QStringLiteral("Section")));
+    EXPECT_FALSE(view.isReadOnly());
+}
+
+TEST(NoteView, CopyCarriesTheUserRetouches)
+{
+    FakePlatformServices fake;
+    NoteView view;
+    view.show();
+    InitDocumentHtml(view, kStyle);
+    DefinirCorpsHtml(view, kCorps);
+    view.setFocus();
+    view.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&view, QStringLiteral(" vu le 3/5"));
+    CopierDocumentHtml(view);
+
+    ASSERT_TRUE(fake.clipboardMime);
+    EXPECT_TRUE(fake.clipboard.contains(QStringLiteral("Section é")));
+    EXPECT_TRUE(fake.clipboard.contains(QStringLiteral("vu le 3/5")));
+    const QString html = fake.clipboardMime->html();
+    EXPECT_TRUE(html.startsWith(QStringLiteral("<html")));
+    EXPECT_TRUE(html.endsWith(QStringLiteral("</html>")));
+    EXPECT_TRUE(html.contains(QStringLiteral("vu le 3/5")));
+    EXPECT_EQ(fake.clipboardMime->data(QStringLiteral("HTML Format")), BlocHtmlFormat(html));
+}
