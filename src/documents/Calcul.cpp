@@ -1,0 +1,88 @@
+#include "documents/Calcul.h"
+
+#include "editing/DoUndo.h"
+#include "model/DonneesAppli.h"
+#include "util/Errors.h"
+#include "util/TextFields.h"
+
+TCalcul::TCalcul()
+    : DAP(std::make_unique<TDonneesAppli>())
+    , DU(std::make_unique<TDoUndo>())
+{
+    DU->setOnDemandeEtatExt([this](bool& modified) { modified = DAP->Modified(); });
+    DU->setOnClearModified([this](TDoUndo&) { DAP->ClearModified(); });
+    DAP->InitDA();
+    DAP->Calcul_ = this;
+}
+
+TCalcul::~TCalcul() = default;
+
+std::unique_ptr<TCalcul> TCalcul::CreateFromStr(QString& S, int vbase, int via)
+{
+    if (vbase >= 5) {
+        QString bloc = ExtraireBloc(S);
+        auto calcul = std::make_unique<TCalcul>();
+        calcul->nomtab = ExtraireLigne(bloc);
+        calcul->DAP->StrToDA(bloc, via);
+        calcul->DAP->SetResultatCalcul(0);
+        calcul->DAP->ClearModified();
+        return calcul;
+    }
+    // Older texts have no block around a calculation: its extent is only known
+    // by reading it, so the name line is taken first.
+    const QString nom = ExtraireLigne(S);
+    auto calcul = std::make_unique<TCalcul>();
+    calcul->nomtab = nom;
+    calcul->DAP->StrToDA(S, via);
+    calcul->DAP->SetResultatCalcul(0);
+    calcul->DAP->ClearModified();
+    return calcul;
+}
+
+void TCalcul::Assign(const TObjTab& src)
+{
+    TObjTab::Assign(src);
+    const auto* source = dynamic_cast<const TCalcul*>(&src);
+    if (!source)
+        throw EConvertError(QStringLiteral("mauvaise assignation à TCalcul"));
+    DAP->CopierDA(*source->DAP);
+}
+
+QString TCalcul::SaveToStr() const { return BlocDelimite(nomtab + kCrLf + DAP->DAToStr()); }
+
+QString TCalcul::CalcToStr() const { return DAP->DAToStr(); }
+
+bool TCalcul::ValiderDonnees() { return DAP->ValiderDonnees(); }
+
+void TCalcul::AfficherDonnees()
+{
+    DAP->AfficherDonnees();
+    DAP->PremierAffichageFait = true;
+}
+
+void TCalcul::LireFiche()
+{
+    if (DAP->PremierAffichageFait)
+        DAP->LireFiche();
+}
+
+QString TCalcul::TitreCalcul() const { return DAP->TitreCalcul(); }
+
+int TCalcul::EtatCalcul() const { return DAP ? DAP->ResultatCalcul() : 0; }
+
+void TCalcul::Calculer(bool AvecValidation)
+{
+    if (!AvecValidation) {
+        DAP->Calculer();
+        return;
+    }
+    if (!DAP->ValiderDonnees()) {
+        DAP->SetResultatCalcul(-1);
+        return;
+    }
+    // Data corrected since a refused run are valid again: the tab must not stay
+    // marked invalid.
+    if (DAP->ResultatCalcul() == -1)
+        DAP->SetResultatCalcul(0);
+    DAP->Calculer();
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "documents/FichPb.h"
+
+#include <QString>
+#include <memory>
+
+// Whole document files for the tools that work without the document manager:
+// the command-line tool, the tests, and the headless note and drawing output.
+
+// Reads the document file (header block, then problem text) into a new problem
+// file whose tabs are its calculations in file order; the document is clean.
+// Throws EInOutError with a French message when the file is missing, is not a
+// file or cannot be read.
+std::unique_ptr<TFichPb> LireDocument(const QString& chemin);
+
+// Writes the document file and marks the document clean. Throws EInOutError.
+void EnregistrerDocument(TFichPb& document, const QString& chemin);
+
+// The calculation whose tab is named exactly nomtab, or nullptr.
+TCalcul* TrouverCalcul(const TFichPb& document, const QString& nomtab);

@@ -1,0 +1,269 @@
+#include "documents/FichPb.h"
+
+#include "model/DonneesAppli.h"
+#include "util/AnsiCodePage.h"
+#include "util/Checksum.h"
+#include "util/Errors.h"
+#include "util/TextFields.h"
+#include "util/TextFiles.h"
+
+#include <QFileDevice>
+#include <QIODevice>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace {
+
+// Blanks in the sense of the text forms: every character up to the space.
+QString sansBlancs(const QString& texte)
+{
+    qsizetype debut = 0;
+    qsizetype fin = texte.size();
+    while (debut < fin && texte[debut].unicode() <= 32)
+        ++debut;
+    while (fin > debut && texte[fin - 1].unicode() <= 32)
+        --fin;
+    return texte.mid(debut, fin - debut);
+}
+
+bool estBlanc(const QString& texte)
+{
+    return std::all_of(texte.cbegin(), texte.cend(), [](QChar c) { return c.unicode() <= 32; });
+}
+
+// Checksum of all the UTF-16 little-endian bytes of the text, its length
+// included even when it is empty.
+std::uint32_t checksumUtf16(const QString& texte)
+{
+    if (texte.isEmpty())
+        return Checksum::ofBuffer(nullptr, 0);
+    return Checksum::ofText(texte);
+}
+
+bool commenceParMarque(const QByteArray& octets)
+{
+    return octets.startsWith("\xEF\xBB\xBF") || octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF");
+}
+
+} // namespace
+
+const QString TFichPb::kVersion = QStringLiteral("5_1");
+
+TFichPb::TFichPb()
+{
+    FH.setOnLoad([this](QIODevice& FS, void*) { LireCorps(FS); });
+    FH.setOnSave([this](QIODevice& FS, void*) {
+        const QByteArray octets = AnsiCodePage::fromUnicode(SaveToString());
+        if (FS.write(octets) != octets.size())
+            throw EInOutError(QStringLiteral("Erreur d'écriture du fichier : %1").arg(FS.errorString()));
+    });
+    DU.setOnDemandeEtatExt([this](bool& modified) {
+        modified = Modified()
+            || std::any_of(Calculs.cbegin(), Calculs.cend(), [](TCalcul* c) { return c->DU->Modified(); });
+    });
+    DU.setOnClearModified([this](TDoUndo&) {
+        for (TCalcul* c : Calculs)
+            c->DU->SetModified(false);
+        pbCRCdsk = pbCRC;
+    });
+    Init();
+}
+
+TFichPb::~TFichPb() = default;
+
+void TFichPb::Init()
+{
+    HF = nullptr;
+    pathF.clear();
+    DU.ClearActions();
+    FH.Init();
+    Calculs.clear();
+    CalculsSel.clear();
+    CRCtabs = 0;
+    CalCRC();
+    pbCRCdsk = pbCRC;
+    FCalculActif = nullptr;
+    MemoFich.clear();
+    NbCalculsIgnores = 0;
+    DerniereErreur.clear();
+}
+
+QString TFichPb::TexteEntete() const
+{
+    return kVersion + kCrLf + BlocDelimite(MemoFich) + BlocDelimite(FGlobData);
+}
+
+void TFichPb::CalCRC() { pbCRC = Checksum::ofText(TexteEntete() + QString::number(CRCtabs)); }
+
+void TFichPb::CalCRCTabs(const QString& S)
+{
+    CRCtabs = checksumUtf16(S);
+    CalCRC();
+}
+
+TCalcul* TFichPb::AddCalcul(std::unique_ptr<TCalcul> C)
+{
+    TCalcul* calcul = C.get();
+    FCalculsPossedes.push_back(std::move(C));
+    Calculs.append(calcul);
+    return calcul;
+}
+
+void TFichPb::AddCalcul(TCalcul* C)
+{
+    Q_ASSERT(PossedeCalcul(C));
+    Calculs.append(C);
+}
+
+TCalcul* TFichPb::NouveauCalcul()
+{
+    FCalculsPossedes.push_back(std::make_unique<TCalcul>());
+    return FCalculsPossedes.back().get();
+}
+
+bool TFichPb::PossedeCalcul(const TCalcul* C) const
+{
+    return std::any_of(FCalculsPossedes.cbegin(), FCalculsPossedes.cend(),
+                       [C](const std::unique_ptr<TCalcul>& p) { return p.get() == C; });
+}
+
+QList<TCalcul*> TFichPb::CalculsMisDeCote() const
+{
+    QList<TCalcul*> misDeCote;
+    for (const auto& p : FCalculsPossedes)
+        if (!Calculs.contains(p.get()))
+            misDeCote.append(p.get());
+    return misDeCote;
+}
+
+TCalcul* TFichPb::TabToCalcul(const QString& nomtab) const
+{
+    for (TCalcul* c : Calculs)
+        if (c->nomtab == nomtab)
+            return c;
+    return nullptr;
+}
+
+QString TFichPb::SaveToString()
+{
+    CalCRC();
+    QString texte = TexteEntete();
+    for (const TCalcul* c : Calculs)
+        texte += c->SaveToStr();
+    pbCRCdsk = pbCRC;
+    return texte;
+}
+
+void TFichPb::LoadFromString(QString S)
+{
+    NbCalculsIgnores = 0;
+    if (estBlanc(S)) {
+        CalCRC();
+        pbCRCdsk = pbCRC;
+        return;
+    }
+    const QString ligneVersion = ExtraireLigne(S);
+    const int vbase = LireEntier(ChampNumero(0, ligneVersion, QStringLiteral("_"))).value_or(0);
+    const int via = LireEntier(ChampNumero(1, ligneVersion, QStringLiteral("_"))).value_or(0);
+    if (vbase >= 4) {
+        MemoFich = sansBlancs(ExtraireBloc(S));
+    } else {
+        for (int i = 0; i < 5; ++i)
+            ExtraireLigne(S);
+    }
+    if (vbase > 1)
+        FGlobData = ExtraireBloc(S);
+    if (vbase < 4) {
+        while (!S.isEmpty())
+            if (ExtraireLigne(S).isEmpty())
+                break;
+    }
+    CalCRC();
+    pbCRCdsk = pbCRC;
+
+    // Blank lines after the last calculation are no calculation: reading them
+    // would add a nameless tab to the document.
+    while (!estBlanc(S)) {
+        try {
+            AddCalcul(TCalcul::CreateFromStr(S, vbase, via));
+        } catch (const EInOutError&) {
+            throw;
+        } catch (const ETolvane&) {
+            ++NbCalculsIgnores;
+        }
+    }
+}
+
+void TFichPb::LireCorps(QIODevice& FS)
+{
+    const QByteArray octets = FS.readAll();
+    if (const auto* fichier = qobject_cast<QFileDevice*>(&FS); fichier && fichier->error() != QFileDevice::NoError)
+        throw EInOutError(QStringLiteral("Erreur de lecture du fichier : %1").arg(fichier->errorString()));
+    QString texte;
+    if (commenceParMarque(octets)) {
+        // No header was recognised: the whole file, with its mark, is body.
+        texte = DecoderTexte(octets);
+    } else if (const auto codage = FH.Codage()) {
+        // A file re-encoded by another editor keeps its accents.
+        QStringDecoder decodeur(*codage, QStringDecoder::Flag::Stateless);
+        texte = decodeur.decode(octets);
+    } else {
+        texte = AnsiCodePage::toUnicode(octets);
+    }
+    LoadFromString(texte);
+}
+
+QString TFichPb::Lire(const QString& PF, bool& ok, bool& modif)
+{
+    ok = true;
+    modif = false;
+    pathF = PF;
+    DerniereErreur.clear();
+    try {
+        FH.LoadFromFile(PF);
+    } catch (const ETolvane& e) {
+        ok = false;
+        DerniereErreur = e.message();
+    } catch (const std::exception& e) {
+        ok = false;
+        DerniereErreur = QString::fromLocal8Bit(e.what());
+    }
+    return {};
+}
+
+void TFichPb::Ecrire(const QString& PF)
+{
+    // A failed write leaves the document as modified as it was.
+    const std::uint32_t propreAvant = pbCRCdsk;
+    try {
+        FH.SaveToFile(PF);
+    } catch (...) {
+        pbCRCdsk = propreAvant;
+        throw;
+    }
+}
+
+void TFichPb::CalculerTout()
+{
+    const QList<TCalcul*> calculs = Calculs;
+    for (TCalcul* c : calculs)
+        c->Calculer(false);
+}
+
+void TFichPb::ExecCalculs()
+{
+    const QList<TCalcul*> calculs = CalculsSel;
+    for (TCalcul* c : calculs)
+        c->Calculer(true);
+}
+
+QString TFichPb::TexteListeOnglets() const
+{
+    QString noms = QStringLiteral("PG");
+    QString objets = QStringLiteral("0");
+    for (const TCalcul* c : Calculs) {
+        noms += kCrLf + c->nomtab;
+        objets += u' ' + QString::number(reinterpret_cast<quintptr>(c));
+    }
+    return noms + kTab + objets;
+}
