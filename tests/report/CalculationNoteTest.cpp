@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "report/CalculationNote.h"
 #include "report/HtmlDocument.h"
 

@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "report/HtmlTable.h"
 
 #include <gtest/gtest.h>

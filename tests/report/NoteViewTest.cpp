@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "report/HtmlDocument.h"
 #include "report/gui/NoteView.h"
 #include "support/FakePlatformServices.h"

@@ -1,3 +1,4 @@
+#include "QStringPrinter.h"
 #include "report/StyleSheet.h"
 
 #include <gtest/gtest.h>
