@@ -88,6 +88,25 @@ TEST(Combinaisons, TwentyFiveInTheirOrderWithTheirLabels)
     EXPECT_EQ(LibelleCombinaison(table[12]), QStringLiteral("0.90 G + 0.75 S + 0.75 Q + 1.50 W"));
 }
 
+TEST(Combinaisons, LabelOfAnyFactors)
+{
+    // 2^200 is exact in double precision: 61 digits.
+    const QString enorme = QStringLiteral("1606938044258990275541962092341162602522202993782792835301376.00");
+    const struct {
+        TCombinaison c;
+        QString libelle;
+    } cases[] = {
+        {{1, 0, 0, 0, false}, QStringLiteral("1.00 G")},
+        {{0, 1.5, 0, 0, false}, QStringLiteral("0.00 G + 1.50 S")},
+        {{1.35, 0, 0.755, 0, false}, QStringLiteral("1.35 G + 0.76 Q")},
+        {{0.9, -0.5, 0, 1.5, false}, QStringLiteral("0.90 G + -0.50 S + 1.50 W")},
+        // Too long for the quick path, still complete.
+        {{std::ldexp(1.0, 200), 0, 0, 2, false}, enorme + QStringLiteral(" G + 2.00 W")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LibelleCombinaison(c.c), c.libelle);
+}
+
 TEST(Checks, EccentricityLevelsIncludeTheirBounds)
 {
     const double X = 0.6;
