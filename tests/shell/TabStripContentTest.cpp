@@ -1,6 +1,8 @@
 #include "shell/TabStripContent.h"
 #include "util/Errors.h"
 
+#include "QStringPrint.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,7 @@
 #include "shell/TabStripSelection.h"
 
+#include "QStringPrint.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -92,7 +92,7 @@ void TCustomTabsXo::Naviguer(int FIndex)
     if (FIndex < 1 || FIndex > kNbBoutons)
         return;
     const auto largeurs = Largeurs();
-    FPremierTab = TabStripGeometry::Naviguer(largeurs, FPremierTab, FZoneTabsWidth, static_cast<Bouton>(FIndex));
+    FPremierTab = TabStripGeometry::Naviguer(largeurs, FPremierTab, ZoneTabsWidth(), static_cast<Bouton>(FIndex));
     AjusterGeometrie();
     update();
 }
@@ -138,6 +138,13 @@ void TCustomTabsXo::setTabsBoutons(bool v)
     update();
 }
 
+// Taken from the current width, so that it holds even before a hidden strip
+// receives its resize event.
+int TCustomTabsXo::ZoneTabsWidth() const
+{
+    return width() - kReserveBoutons;
+}
+
 int TCustomTabsXo::LargeurOnglet(int i) const
 {
     if (i < 0 || i >= TabsCount())
@@ -162,7 +169,7 @@ int TCustomTabsXo::GaucheOnglet(int ix) const
 void TCustomTabsXo::AjusterPremier(int ix)
 {
     const auto largeurs = Largeurs();
-    FPremierTab = TabStripGeometry::AjusterPremier(largeurs, FPremierTab, FZoneTabsWidth, ix);
+    FPremierTab = TabStripGeometry::AjusterPremier(largeurs, FPremierTab, ZoneTabsWidth(), ix);
     AjusterGeometrie();
 }
 
@@ -189,7 +196,6 @@ void TCustomTabsXo::AjusterGeometrie()
             setMinimumSize(LargeurOnglet(FPremierTab) + kSupplementLargeur, FMargeHaute + kSupplementHauteur);
         }
     }
-    FZoneTabsWidth = width() - kReserveBoutons;
     PlacerBoutons();
 }
 
@@ -252,7 +258,7 @@ void TCustomTabsXo::mousePressEvent(QMouseEvent* event)
     const int x = event->position().toPoint().x();
     XmsDown = x;
     const auto largeurs = Largeurs();
-    const int ix = OngletSousX(largeurs, FPremierTab, FZoneTabsWidth, x);
+    const int ix = OngletSousX(largeurs, FPremierTab, ZoneTabsWidth(), x);
     if (ix >= 0)
         Selectionner(ix, event->modifiers());
     else
@@ -265,7 +271,7 @@ void TCustomTabsXo::mouseMoveEvent(QMouseEvent* event)
     if (!(event->buttons() & Qt::LeftButton))
         return;
     const QPoint pos = event->position().toPoint();
-    if (!QRect(0, 0, FZoneTabsWidth, height()).contains(pos) || std::abs(pos.x() - XmsDown) <= kSeuilGlissement)
+    if (!QRect(0, 0, ZoneTabsWidth(), height()).contains(pos) || std::abs(pos.x() - XmsDown) <= kSeuilGlissement)
         return;
     FXGlissement = pos.x();
     if (!FRptTimer.isActive()) {
@@ -273,7 +279,7 @@ void TCustomTabsXo::mouseMoveEvent(QMouseEvent* event)
         FRptTimer.start();
     }
     const auto largeurs = Largeurs();
-    const Depot depot = CalculerDepot(largeurs, FPremierTab, FZoneTabsWidth, pos.x());
+    const Depot depot = CalculerDepot(largeurs, FPremierTab, ZoneTabsWidth(), pos.x());
     FMoveTabs = depot.moveTabs;
     const bool change = depot.position != FdraggingTabsIndex;
     FdraggingTabsIndex = depot.position;
@@ -285,12 +291,12 @@ void TCustomTabsXo::TickGlissement()
 {
     FRptTimer.setInterval(kDelaiMs);
     const auto largeurs = Largeurs();
-    if (!DefilementPossible(largeurs, FPremierTab, FZoneTabsWidth, FMoveTabs))
+    if (!DefilementPossible(largeurs, FPremierTab, ZoneTabsWidth(), FMoveTabs))
         return;
     FPremierTab += FMoveTabs;
     AjusterGeometrie();
     // The marker follows the pointer, which now lies over another tab.
-    FdraggingTabsIndex = CalculerDepot(Largeurs(), FPremierTab, FZoneTabsWidth, FXGlissement).position;
+    FdraggingTabsIndex = CalculerDepot(Largeurs(), FPremierTab, ZoneTabsWidth(), FXGlissement).position;
     update();
 }
 
@@ -318,7 +324,7 @@ void TCustomTabsXo::paintEvent(QPaintEvent*)
     p.fillRect(rect(), palette().window());
     if (!FTabsBoutons)
         PeindreClasseur(p);
-    p.setClipRect(QRect(0, 0, FZoneTabsWidth, height()));
+    p.setClipRect(QRect(0, 0, ZoneTabsWidth(), height()));
     PeindreOnglets(p, FTabsBoutons);
     PeindreMarqueDepot(p);
     p.setClipping(false);
@@ -371,7 +377,7 @@ void TCustomTabsXo::PeindreOnglets(QPainter& p, bool styleBoutons)
 {
     const QPalette& pal = palette();
     int x = 0;
-    for (int i = FPremierTab; i < TabsCount() && x < FZoneTabsWidth; ++i) {
+    for (int i = FPremierTab; i < TabsCount() && x < ZoneTabsWidth(); ++i) {
         p.setPen(pal.color(QPalette::WindowText));
         p.setBrush(pal.window());
         p.setFont(font());
@@ -411,8 +417,8 @@ void TCustomTabsXo::PeindreMarqueDepot(QPainter& p)
     if (FdraggingTabsIndex < FPremierTab || FdraggingTabsIndex > TabsCount())
         return;
     const int bord = GaucheOnglet(FdraggingTabsIndex);
-    if (bord > FZoneTabsWidth)
+    if (bord > ZoneTabsWidth())
         return;
-    const int gauche = std::clamp(bord - 1, 0, std::max(FZoneTabsWidth - 3, 0));
+    const int gauche = std::clamp(bord - 1, 0, std::max(ZoneTabsWidth() - 3, 0));
     p.fillRect(QRect(gauche, FMargeHaute, 3, FTabsHeight), Qt::black);
 }

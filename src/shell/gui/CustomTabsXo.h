@@ -74,7 +74,8 @@ public:
 
     // Index of the first visible tab.
     int PremierTab() const { return FPremierTab; }
-    int ZoneTabsWidth() const { return FZoneTabsWidth; }
+    // Width of the zone where tabs are drawn: the strip's width - 70.
+    int ZoneTabsWidth() const;
     // Scroll so that tab ix is fully visible (no repaint).
     void AjusterPremier(int ix);
     // Width of tab i in the strip's font: caption + 20, 50 for no tab.
@@ -133,7 +134,6 @@ private:
     int FdraggingTabsIndex = -1;
     int FMargeHaute = 0;
     int FTabsHeight = 0;
-    int FZoneTabsWidth = 0;
     int FPremierTab = 0;
     bool FMultiSelect = true;
     bool FTabsBoutons = false;
