@@ -1,8 +1,10 @@
 #include "drawing/DrawingCommands.h"
 
+#include "drawing/ViewMapping.h"
 #include "util/TextFields.h"
 
 #include <QStringView>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -111,4 +113,32 @@ std::vector<CommandeDessin> LireCommandesDessin(const QString& txtra)
             commandes.push_back(lireLigne(ligne));
     }
     return commandes;
+}
+
+EtendueDessin EtendueCommandes(const std::vector<CommandeDessin>& commandes, const EtendueDessin& depart)
+{
+    EtendueDessin e = depart;
+    const auto inclure = [&e](double x, double y) {
+        if (!std::isfinite(x) || !std::isfinite(y))
+            return;
+        e.xmin = std::min(e.xmin, x);
+        e.xmax = std::max(e.xmax, x);
+        e.ymin = std::min(e.ymin, y);
+        e.ymax = std::max(e.ymax, y);
+    };
+    for (const CommandeDessin& c : commandes) {
+        switch (c.genre) {
+        case CommandeDessin::Genre::Point:
+        case CommandeDessin::Genre::Texte:
+            inclure(c.x1, c.y1);
+            break;
+        case CommandeDessin::Genre::Fleche:
+            inclure(c.x1, c.y1);
+            inclure(c.x2, c.y2);
+            break;
+        default:
+            break;
+        }
+    }
+    return e;
 }

@@ -32,3 +32,10 @@ struct CommandeDessin {
 
 // The commands of a whole text, in order; empty lines are skipped.
 std::vector<CommandeDessin> LireCommandesDessin(const QString& txtra);
+
+struct EtendueDessin;
+
+// The extent widened to every point, arrow end and text corner of the
+// commands, so that an export shows the load arrows that stand out of the
+// buttress. Non-finite values are left out.
+EtendueDessin EtendueCommandes(const std::vector<CommandeDessin>& commandes, const EtendueDessin& depart);

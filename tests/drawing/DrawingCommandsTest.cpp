@@ -89,3 +89,20 @@ TEST(LectureTexte, LinesAreSplitOnCrLfOnlyAndEmptyLinesSkipped)
 }
 
 } // namespace
+
+#include "drawing/ViewMapping.h"
+
+namespace {
+
+TEST(EtendueCommandes, WidensToPointsAndArrowEnds)
+{
+    const auto commandes = LireCommandesDessin(QStringLiteral(
+        "REPERE\t255\r\nLIGNE\r\n0\t0\r\n1\t3\r\nFLECHE\t0.3\t3.6\t0.3\t3\r\nFLECHE\t-0.5\t1\t0\t1\r\nCOULEUR\t7"));
+    const EtendueDessin e = EtendueCommandes(commandes, {0, 0, 1, 3});
+    EXPECT_DOUBLE_EQ(e.xmin, -0.5);
+    EXPECT_DOUBLE_EQ(e.ymin, 0);
+    EXPECT_DOUBLE_EQ(e.xmax, 1);
+    EXPECT_DOUBLE_EQ(e.ymax, 3.6);
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+#include "drawing/ButtressDrawing.h"
+
+#include "util/TextFields.h"
+
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QString nombre(double v) { return QString::number(std::isfinite(v) ? v : 0.0, 'f', 3); }
+
+QString point(double x, double y) { return nombre(x) + kTab + nombre(y); }
+
+bool fini(double a, double b, double c, double d)
+{
+    return std::isfinite(a) && std::isfinite(b) && std::isfinite(c) && std::isfinite(d);
+}
+
+// A usable drawing scale, or 0 when it cannot be formed.
+double echelle(double hauteur, double maximum, double k)
+{
+    const double s = hauteur / maximum * k;
+    return std::isfinite(s) && s > 0 ? s : 0.0;
+}
+
+class Redacteur {
+public:
+    explicit Redacteur(QStringList& lignes) : lignes_(lignes) {}
+
+    void ligne(const QString& texte) { lignes_.append(texte); }
+
+    // The arrow of load v applied at (xa, za): from its tail to the point of
+    // application, along the load. A zero vector draws nothing.
+    void fleche(const TV2R& v, double xa, double za, double s)
+    {
+        if (v[0] == 0 && v[1] == 0)
+            return;
+        const double xq = xa - v[0] * s;
+        const double zq = za - v[1] * s;
+        if (!fini(xq, zq, xa, za))
+            return;
+        ligne(QStringLiteral("FLECHE") + kTab + point(xq, zq) + kTab + point(xa, za));
+    }
+
+private:
+    QStringList& lignes_;
+};
+
+// The distributed load intensities drawn, family by family: G, W, Q.
+TV2R repartieG(const TSection& s) { return s.se_chargeRG; }
+TV2R repartieW(const TSection& s) { return {s.se_chargeRW, 0}; }
+TV2R repartieQ(const TSection& s) { return s.se_chargeRQ; }
+
+} // namespace
+
+std::uint32_t CouleurResultante(int niveau)
+{
+    switch (std::clamp(niveau, 0, 2)) {
+    case 0:
+        return 5296274;
+    case 1:
+        return 10079487;
+    default:
+        return 13408767;
+    }
+}
+
+double FacteurEchelleCharges(int position)
+{
+    const double p = std::clamp(position, -100, 100);
+    return p >= 0 ? 1 + p / 20 : 1 / (1 - p / 20);
+}
+
+DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
+{
+    const bool resultats = options.resultatsAffiches();
+    const bool charges = options.chargesAffichables();
+    const bool ponctuelles = charges && options.ponctuelles;
+    const bool reparties = charges && options.reparties;
+    const bool G = charges && options.permanentes;
+    const bool S = charges && options.neige;
+    const bool W = charges && options.vent;
+    const bool Q = charges && options.exploitation;
+    const double k = FacteurEchelleCharges(options.echelleCharges);
+
+    if (data.Sections.isEmpty())
+        data.Sections.append(TSection{});
+    const QList<TSection>& sections = data.Sections;
+    const qsizetype n = sections.size();
+
+    const double H = (sections.last().se_niveau - sections.first().se_niveau) / 5;
+    data.EchCharges = echelle(H, data.MaxCharge, k);
+    data.EchEfforts = echelle(H, data.MaxEffortV, k);
+    const double sc = data.EchCharges;
+    const double se = data.EchEfforts;
+
+    QStringList contour{QStringLiteral("REPERE\t255"), QStringLiteral("COULEUR\t0")};
+    QStringList interieur{QStringLiteral("LIGNE")};
+    QStringList exterieur{QStringLiteral("LIGNE")};
+    QStringList chargesTexte;
+    Redacteur ecrire(chargesTexte);
+    DessinContrefort dessin;
+    dessin.etendue = {sections.first().se_posisec, sections.first().se_niveau,
+                      sections.first().se_posisec + sections.first().se_htrsec, sections.last().se_niveau};
+
+    for (qsizetype i = 0; i < n; ++i) {
+        const TSection& s = sections[i];
+        const double z = s.se_niveau;
+        const double xi = s.se_posisec;
+        const double xo = s.se_posisec + s.se_htrsec;
+        contour << QStringLiteral("LIGNE") << point(xi, z) << point(xo, z);
+        interieur << point(xi, z);
+        exterieur << point(xo, z);
+        dessin.etendue.xmin = std::min(dessin.etendue.xmin, xi);
+        dessin.etendue.xmax = std::max(dessin.etendue.xmax, xo);
+
+        ecrire.ligne(QStringLiteral("COULEUR\t16711680"));
+        const double xa = s.se_posicharge;
+        if (ponctuelles) {
+            ecrire.ligne(QStringLiteral("EPTRAIT\t2"));
+            if (sc > 0) {
+                if (G)
+                    ecrire.fleche(s.se_chargePG, xa, z, sc);
+                if (S)
+                    ecrire.fleche(s.se_chargePS, xa, z, sc);
+                if (W)
+                    ecrire.fleche(s.se_chargePW, xa, z, sc);
+                if (Q)
+                    ecrire.fleche(s.se_chargePQ, xa, z, sc);
+            }
+        }
+        // The top section is the last one of the list, whether or not a
+        // calculation has marked it yet: there is no section above it.
+        const bool sommet = i + 1 == n;
+        if (reparties && !sommet) {
+            ecrire.ligne(QStringLiteral("EPTRAIT\t1"));
+            const TSection& t = sections[i + 1];
+            const auto famille = [&](bool montree, TV2R (*intensite)(const TSection&)) {
+                if (!montree || sc <= 0)
+                    return;
+                const TV2R ici = intensite(s);
+                const TV2R dessus = intensite(t);
+                ecrire.fleche(ici, xa, z, sc);
+                const double x1 = xa - ici[0] * sc;
+                const double z1 = z - ici[1] * sc;
+                const double x2 = t.se_posicharge - dessus[0] * sc;
+                const double z2 = t.se_niveau - dessus[1] * sc;
+                if (!fini(x1, z1, x2, z2))
+                    return;
+                ecrire.ligne(QStringLiteral("LIGNE"));
+                ecrire.ligne(point(x1, z1));
+                ecrire.ligne(point(x2, z2));
+            };
+            famille(G, repartieG);
+            famille(W, repartieW);
+            famille(Q, repartieQ);
+        }
+        if (resultats) {
+            const int niveau = std::max(s.se_maxExc.mx_statut, s.se_maxAng.mx_statut);
+            ecrire.ligne(QStringLiteral("COULEUR\t") + QString::number(CouleurResultante(niveau)));
+            ecrire.ligne(QStringLiteral("EPTRAIT\t2"));
+            if (se > 0) {
+                const TV3R& t = s.se_maxExc.mx_torsPondere;
+                ecrire.fleche({t[0], t[1]}, s.se_Xctr + s.se_maxExc.mx_valeur, z, se);
+            }
+        }
+    }
+
+    QStringList tout = contour;
+    tout << interieur << exterieur << chargesTexte;
+    dessin.texte = tout.join(kCrLf) + kCrLf;
+    return dessin;
+}
