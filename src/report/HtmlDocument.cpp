@@ -108,6 +108,24 @@ void CopierTexteEtHtml(const QString& texte, const QString& html)
     services().setClipboardMimeData(std::move(mime));
 }
 
+QString HtmlPourTexteRiche(const QString& html)
+{
+    QString resultat;
+    resultat.reserve(html.size() + 16);
+    for (qsizetype i = 0; i < html.size(); ++i) {
+        const QChar c = html[i];
+        if (c != u'<') {
+            resultat += c;
+            continue;
+        }
+        const char16_t suivant = i + 1 < html.size() ? html[i + 1].unicode() : u'\0';
+        const bool ouvreBalise = (suivant >= u'a' && suivant <= u'z') || (suivant >= u'A' && suivant <= u'Z')
+                                 || suivant == u'/' || suivant == u'!' || suivant == u'?';
+        resultat += ouvreBalise ? QStringLiteral("<") : QStringLiteral("&lt;");
+    }
+    return resultat;
+}
+
 QString EchapperHtml(const QString& texte)
 {
     QString echappe;

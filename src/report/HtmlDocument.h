@@ -40,5 +40,11 @@ void HtmlVersPressePapiers(const QString& fragment, const QString& avant, const 
 // text/html and as the "HTML Format" block around the whole HTML.
 void CopierTexteEtHtml(const QString& texte, const QString& html);
 
+// The page as Qt's rich-text engine must receive it: a "<" that cannot open a
+// tag (as in the eccentricity text "0.13 (<0.17) ") is written "&lt;", as any
+// browser reads it; Qt would otherwise take it for a tag and drop the rest of
+// the cell.
+QString HtmlPourTexteRiche(const QString& html);
+
 // Escapes "<", ">" and "&" of a user-typed text shown inside HTML.
 QString EchapperHtml(const QString& texte);

@@ -107,3 +107,19 @@ TEST(EchapperHtml, EscapesOnlyMarkupCharacters)
     EXPECT_EQ(EchapperHtml(QStringLiteral("&amp;")), QStringLiteral("&amp;amp;"));
     EXPECT_EQ(EchapperHtml({}), QString());
 }
+
+TEST(HtmlPourTexteRiche, OnlyAStrayLessThanSignIsEscaped)
+{
+    const struct {
+        const char* html;
+        const char* attendu;
+    } cases[] = {
+        {"<TD class=\"OK\" >0.13 (<0.17) </TD>", "<TD class=\"OK\" >0.13 (&lt;0.17) </TD>"},
+        {"0.20 (>0.10, <0.30) ", "0.20 (>0.10, &lt;0.30) "},
+        {"<!DOCTYPE x><html><style>a</style></html>", "<!DOCTYPE x><html><style>a</style></html>"},
+        {"a < b <", "a &lt; b &lt;"},
+        {"h &lt; 2", "h &lt; 2"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HtmlPourTexteRiche(QString::fromUtf8(c.html)), QString::fromUtf8(c.attendu)) << c.html;
+}

@@ -42,6 +42,11 @@ TEST(NoteView, InitLoadsTheEmptyEditablePage)
     DefinirCorpsHtml(view, kCorps);
     EXPECT_EQ(view.PageChargee(), PageHtmlAvecCorps(kStyle, kCorps));
     EXPECT_TRUE(view.toPlainText().contains(QStringLiteral("Section é")));
+    // The eccentricity texts keep their "<" on screen.
+    DefinirCorpsHtml(view, QStringLiteral("<TABLE><TR ><TD class=\"OK\" >0.13 (<0.17) </TD><TD >b</TD></TR></TABLE>"));
+    EXPECT_TRUE(view.toPlainText().contains(QStringLiteral("0.13 (<0.17)"))) << view.toPlainText().toStdString();
+    EXPECT_TRUE(view.toPlainText().contains(QStringLiteral("b")));
+    DefinirCorpsHtml(view, kCorps);
     // The classes of the style element colour the cells.
     EXPECT_TRUE(view.toHtml().contains(QStringLiteral("#92d050"), Qt::CaseInsensitive)) << view.toHtml().toStdString();
 

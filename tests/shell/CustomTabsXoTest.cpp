@@ -538,14 +538,16 @@ TEST_F(StripWindow, SelectedTabsLookPressed)
     Cliquer(1);
     const QImage image = strip->grab().toImage();
     const int y = MilieuY();
-    // The frame starts 2 pixels inside the tab: 3 pixels thick when selected, 1 otherwise.
+    // The frame lies 2 pixels inside the tab, 3 pixels thick around that line
+    // when selected, 1 pixel otherwise; the caption keeps its room.
     for (const int ix : {0, 1}) {
-        const int gauche = strip->GaucheOnglet(ix) + 2;
+        const int bord = strip->GaucheOnglet(ix) + 2;
         const bool selectionne = ix == 1;
-        EXPECT_TRUE(Sombre(image.pixel(gauche, y))) << ix;
-        EXPECT_EQ(Sombre(image.pixel(gauche + 1, y)), selectionne) << ix;
-        EXPECT_EQ(Sombre(image.pixel(gauche + 2, y)), selectionne) << ix;
-        EXPECT_FALSE(Sombre(image.pixel(gauche - 1, y))) << ix;
+        EXPECT_EQ(Sombre(image.pixel(bord - 1, y)), selectionne) << ix;
+        EXPECT_TRUE(Sombre(image.pixel(bord, y))) << ix;
+        EXPECT_EQ(Sombre(image.pixel(bord + 1, y)), selectionne) << ix;
+        EXPECT_FALSE(Sombre(image.pixel(bord + 2, y))) << ix;
+        EXPECT_FALSE(Sombre(image.pixel(bord - 2, y))) << ix;
     }
 }
 
@@ -569,6 +571,31 @@ TEST_F(StripWindow, DropMarkerIsVisibleWhileDragging)
     EXPECT_EQ(marque(), 3 * strip->TabsHeight());
     QTest::mouseRelease(strip, Qt::LeftButton, {}, Centre(2) + QPoint(1, 0));
     EXPECT_EQ(marque(), 0);
+}
+
+TEST(CustomTabsXo, DropMarkerBeyondTheZoneShowsAtItsRightEnd)
+{
+    QWidget window;
+    auto* strip = new TCustomTabsXo(&window);
+    strip->setTabsBoutons(true);
+    for (const char* nom : {"premier", "deuxième", "troisième"})
+        strip->AddTab(QString::fromUtf8(nom));
+    strip->Naviguer(1);
+    // The zone ends three quarters into tab 1: its middle is shown, its right edge is not.
+    const int finZone = strip->LargeurOnglet(0) + strip->LargeurOnglet(1) * 3 / 4;
+    window.resize(finZone + 100, 40);
+    strip->setGeometry(0, 0, finZone + 70, 29);
+    window.show();
+    ASSERT_EQ(strip->ZoneTabsWidth(), finZone);
+
+    const int y = strip->TabsHeight() / 2;
+    QTest::mousePress(strip, Qt::LeftButton, {}, QPoint(10, y));
+    QTest::mouseMove(strip, QPoint(finZone - 1, y));
+    ASSERT_EQ(strip->DraggingTabsIndex(), 2);
+    const QImage image = strip->grab().toImage();
+    for (int x = finZone - 3; x < finZone; ++x)
+        EXPECT_EQ(image.pixel(x, y), qRgb(0, 0, 0)) << x;
+    QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(finZone - 1, y));
 }
 
 TEST_F(StripWindow, OnDrawTabChoosesCaptionColourAndBackground)

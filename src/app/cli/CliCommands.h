@@ -4,3 +4,6 @@
 
 // One function per sub-command of tolvane-cli: the arguments after the
 // command's name; the exit status.
+
+// calculer DOCUMENT [--json]: every calculation of the document, with validation.
+int CommandeCalculer(const QStringList& args);

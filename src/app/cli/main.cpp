@@ -14,6 +14,8 @@ const char* const kUsage =
     "Commandes :\n"
     "  calculer DOCUMENT [--json]\n"
     "      Calcule chaque calcul du document, dans l'ordre des onglets.\n"
+    "      Une ligne par calcul : onglet, tabulation, verdict ou \"DONNÉES INVALIDES : \" et le message.\n"
+    "      --json : le détail des résultats de chaque section, en JSON.\n"
     "\n"
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
     "calcul NON CONFORME ; 2 au moins un calcul aux données invalides ; 3 document\n"
@@ -28,6 +30,7 @@ int main(int argc, char* argv[])
     arguments.removeFirst();
 
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
+        {QStringLiteral("calculer"), CommandeCalculer},
     };
 
     if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help")

@@ -14,7 +14,7 @@ NoteView::NoteView(QWidget* parent)
 void NoteView::ChargerPage(const QString& page)
 {
     FPage = page;
-    setHtml(page);
+    setHtml(HtmlPourTexteRiche(page));
 }
 
 void InitDocumentHtml(NoteView& view, const QString& entete)

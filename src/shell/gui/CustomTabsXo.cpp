@@ -341,13 +341,13 @@ void TCustomTabsXo::PeindreClasseur(QPainter& p)
 
 namespace {
 
-// A frame lying wholly inside r, drawn with a pen epaisseur pixels wide.
+// A frame on the edge of r; a thick pen spreads on both sides of it, so the
+// caption keeps a pixel of room inside a selected tab's frame.
 void DessinerCadre(QPainter& p, const QRect& r, int epaisseur, const QColor& couleur)
 {
-    const int retrait = epaisseur / 2;
     p.setPen(QPen(couleur, epaisseur, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     p.setBrush(Qt::NoBrush);
-    p.drawRect(QRect(r.left() + retrait, r.top() + retrait, r.width() - 1 - 2 * retrait, r.height() - 1 - 2 * retrait));
+    p.drawRect(QRect(r.left(), r.top(), r.width() - 1, r.height() - 1));
 }
 
 // Notebook tab with 3-D edges; a selected tab rises into the lines above it.
@@ -416,9 +416,8 @@ void TCustomTabsXo::PeindreMarqueDepot(QPainter& p)
 {
     if (FdraggingTabsIndex < FPremierTab || FdraggingTabsIndex > TabsCount())
         return;
+    // A gap beyond the zone is shown at the zone's right end.
     const int bord = GaucheOnglet(FdraggingTabsIndex);
-    if (bord > ZoneTabsWidth())
-        return;
     const int gauche = std::clamp(bord - 1, 0, std::max(ZoneTabsWidth() - 3, 0));
     p.fillRect(QRect(gauche, FMargeHaute, 3, FTabsHeight), Qt::black);
 }

@@ -1,0 +1,331 @@
+// tolvane-cli calculer DOCUMENT [--json]: computes every calculation of a
+// document, in tab order, with validation, and prints each verdict.
+
+#include "app/cli/CliCommands.h"
+
+#include "documents/DocumentFile.h"
+#include "model/DonneesAppli.h"
+#include "util/Errors.h"
+#include "util/PlatformServices.h"
+
+#include <QMimeData>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <utility>
+#include <vector>
+
+namespace {
+
+const char* const kUsageCalculer =
+    "Usage : tolvane-cli calculer DOCUMENT [--json]\n"
+    "  Calcule chaque calcul du document, dans l'ordre des onglets, avec validation des données.\n"
+    "  Sans --json : une ligne par calcul, le nom de l'onglet, une tabulation, puis le verdict\n"
+    "  ou \"DONNÉES INVALIDES : \" suivi du message de validation.\n"
+    "  --json : le détail des résultats de chaque section, en JSON.\n"
+    "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
+    "calcul NON CONFORME ; 2 au moins un calcul aux données invalides (ou dont le calcul a\n"
+    "échoué), ce qui l'emporte sur 1 ; 3 document illisible ou commande incorrecte.\n";
+
+void ecrire(std::FILE* flux, const QString& texte)
+{
+    const QByteArray octets = texte.toUtf8();
+    std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux);
+}
+
+// The desktop of a command-line run: the messages of the calculation are kept
+// for the report, every question is declined and nothing waits for a user.
+class ServicesEnregistreurs final : public PlatformServices {
+public:
+    ServicesEnregistreurs() { installServices(this); }
+    ~ServicesEnregistreurs() override { installServices(nullptr); }
+    ServicesEnregistreurs(const ServicesEnregistreurs&) = delete;
+    ServicesEnregistreurs& operator=(const ServicesEnregistreurs&) = delete;
+
+    QStringList messages;
+
+    void showMessage(const QString& text, Icon, const QString&) override { messages << text; }
+    Answer ask(const QString& text, Buttons, const QString&) override
+    {
+        messages << text;
+        return Answer::Cancel;
+    }
+    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> folderName(const QString&, const QString&) override { return std::nullopt; }
+    void setClipboardText(const QString&) override {}
+    void setClipboardMimeData(std::unique_ptr<QMimeData>) override {}
+    void setClipboardImage(const QImage&) override {}
+    QString clipboardText() override { return {}; }
+    void beginWaitCursor() override {}
+    void endWaitCursor() override {}
+    bool openUrl(const QUrl&) override { return false; }
+};
+
+// A JSON value that keeps the order of its members as written.
+class Json {
+public:
+    static Json nul() { return Json(Type::Nul); }
+    static Json booleen(bool b)
+    {
+        Json j(Type::Litteral);
+        j.texte_ = b ? QStringLiteral("true") : QStringLiteral("false");
+        return j;
+    }
+    static Json entier(long long n)
+    {
+        Json j(Type::Litteral);
+        j.texte_ = QString::number(n);
+        return j;
+    }
+    // Shortest text that reads back as the same double; null when not finite.
+    static Json nombre(double x)
+    {
+        if (!std::isfinite(x))
+            return nul();
+        char tampon[64];
+        const auto fin = std::to_chars(tampon, tampon + sizeof tampon, x).ptr;
+        Json j(Type::Litteral);
+        j.texte_ = QString::fromLatin1(tampon, fin - tampon);
+        return j;
+    }
+    static Json chaine(const QString& s)
+    {
+        Json j(Type::Litteral);
+        j.texte_ = echapper(s);
+        return j;
+    }
+    static Json chaineOuNul(const QString& s) { return s.isNull() ? nul() : chaine(s); }
+    static Json torseur(const TV3R& t)
+    {
+        Json j(Type::Tableau);
+        j.enLigne_ = true;
+        for (const double v : t)
+            j.elements_.push_back(nombre(v));
+        return j;
+    }
+    static Json tableau() { return Json(Type::Tableau); }
+    static Json objet() { return Json(Type::Objet); }
+
+    Json& ajouter(Json element)
+    {
+        elements_.push_back(std::move(element));
+        return *this;
+    }
+    Json& membre(const QString& cle, Json valeur)
+    {
+        membres_.emplace_back(cle, std::move(valeur));
+        return *this;
+    }
+
+    QString texte(int retrait = 0) const
+    {
+        const QString ici(retrait, u' ');
+        const QString dedans(retrait + 2, u' ');
+        switch (type_) {
+        case Type::Nul:
+            return QStringLiteral("null");
+        case Type::Litteral:
+            return texte_;
+        case Type::Tableau: {
+            if (elements_.empty())
+                return QStringLiteral("[]");
+            QStringList parties;
+            for (const Json& e : elements_)
+                parties << e.texte(retrait + 2);
+            if (enLigne_)
+                return u'[' + parties.join(QStringLiteral(", ")) + u']';
+            return QStringLiteral("[\n") + dedans + parties.join(QStringLiteral(",\n") + dedans) + u'\n' + ici + u']';
+        }
+        case Type::Objet: {
+            if (membres_.empty())
+                return QStringLiteral("{}");
+            QStringList parties;
+            for (const auto& [cle, valeur] : membres_)
+                parties << echapper(cle) + QStringLiteral(": ") + valeur.texte(retrait + 2);
+            return QStringLiteral("{\n") + dedans + parties.join(QStringLiteral(",\n") + dedans) + u'\n' + ici + u'}';
+        }
+        }
+        return {};
+    }
+
+private:
+    enum class Type { Nul, Litteral, Tableau, Objet };
+    explicit Json(Type type) : type_(type) {}
+
+    static QString echapper(const QString& s)
+    {
+        QString r = QStringLiteral("\"");
+        for (const QChar c : s) {
+            switch (c.unicode()) {
+            case u'"': r += QStringLiteral("\\\""); break;
+            case u'\\': r += QStringLiteral("\\\\"); break;
+            case u'\n': r += QStringLiteral("\\n"); break;
+            case u'\r': r += QStringLiteral("\\r"); break;
+            case u'\t': r += QStringLiteral("\\t"); break;
+            case u'\b': r += QStringLiteral("\\b"); break;
+            case u'\f': r += QStringLiteral("\\f"); break;
+            default:
+                if (c.unicode() < 0x20)
+                    r += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
+                else
+                    r += c;
+            }
+        }
+        return r + u'"';
+    }
+
+    Type type_;
+    QString texte_;
+    bool enLigne_ = false;
+    std::vector<Json> elements_;
+    std::vector<std::pair<QString, Json>> membres_;
+};
+
+Json maxiJson(const TMaxi& m)
+{
+    return Json::objet()
+        .membre(QStringLiteral("torseur"), Json::torseur(m.mx_torsPondere))
+        .membre(QStringLiteral("combinaison"), Json::chaine(m.mx_combi))
+        .membre(QStringLiteral("valeur"), Json::nombre(m.mx_valeur))
+        .membre(QStringLiteral("statut"), Json::entier(m.mx_statut));
+}
+
+Json sectionJson(const TSection& s)
+{
+    Json torseurs = Json::objet();
+    const std::pair<const char*, const TV3R*> liste[] = {
+        {"Gpp", &s.se_torsGpp}, {"Ggoutt", &s.se_torsGgoutt}, {"GaddP", &s.se_torsGaddP}, {"GaddR", &s.se_torsGaddR},
+        {"Gtot", &s.se_torsGtot}, {"S", &s.se_torsS},         {"WP", &s.se_torsWP},       {"WR", &s.se_torsWR},
+        {"QP", &s.se_torsQP},     {"QR", &s.se_torsQR},
+    };
+    for (const auto& [nom, t] : liste)
+        torseurs.membre(QString::fromLatin1(nom), Json::torseur(*t));
+    return Json::objet()
+        .membre(QStringLiteral("derniere"), Json::booleen(s.se_derniere))
+        .membre(QStringLiteral("Xctr"), Json::nombre(s.se_Xctr))
+        .membre(QStringLiteral("Xcdg"), Json::nombre(s.se_Xcdg))
+        .membre(QStringLiteral("Zcdg"), Json::nombre(s.se_Zcdg))
+        .membre(QStringLiteral("Xgoutt"), Json::nombre(s.se_Xgoutt))
+        .membre(QStringLiteral("torseurs"), std::move(torseurs))
+        .membre(QStringLiteral("maxExc"), maxiJson(s.se_maxExc))
+        .membre(QStringLiteral("maxCtr"), maxiJson(s.se_maxCtr))
+        .membre(QStringLiteral("maxAng"), maxiJson(s.se_maxAng));
+}
+
+// What became of one calculation.
+struct Issue {
+    bool calcule = false; // results computed: the verdict stands
+    QString erreur;       // the validation message or the failure's message; null when computed
+};
+
+Issue calculer(TCalcul& calcul, ServicesEnregistreurs& services)
+{
+    services.messages.clear();
+    calcul.Calculer(true);
+    Issue issue;
+    // Invalid data leave -1; a failing calculation reports through a message.
+    issue.calcule = calcul.EtatCalcul() != -1 && services.messages.isEmpty() && calcul.DAP->DonneesValides;
+    if (!issue.calcule)
+        issue.erreur = services.messages.isEmpty() ? QStringLiteral("calcul non effectué") : services.messages.first();
+    return issue;
+}
+
+} // namespace
+
+int CommandeCalculer(const QStringList& args)
+{
+    QString chemin;
+    bool json = false;
+    for (const QString& arg : args) {
+        if (arg == QStringLiteral("--json")) {
+            json = true;
+        } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+            std::fputs(kUsageCalculer, stdout);
+            return 0;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            ecrire(stderr, QStringLiteral("Option inconnue : %1\n\n").arg(arg));
+            std::fputs(kUsageCalculer, stderr);
+            return 3;
+        } else if (!chemin.isEmpty()) {
+            ecrire(stderr, QStringLiteral("Un seul document à la fois : %1\n\n").arg(arg));
+            std::fputs(kUsageCalculer, stderr);
+            return 3;
+        } else {
+            chemin = arg;
+        }
+    }
+    if (chemin.isEmpty()) {
+        ecrire(stderr, QStringLiteral("Document manquant.\n\n"));
+        std::fputs(kUsageCalculer, stderr);
+        return 3;
+    }
+
+    ServicesEnregistreurs services;
+    std::unique_ptr<TFichPb> document;
+    try {
+        document = LireDocument(chemin);
+    } catch (const ETolvane& e) {
+        ecrire(stderr, e.message() + u'\n');
+        return 3;
+    } catch (const std::exception& e) {
+        ecrire(stderr, QStringLiteral("Le document %1 ne peut pas être lu : %2\n").arg(chemin, QString::fromLocal8Bit(e.what())));
+        return 3;
+    }
+    if (document->NbCalculsIgnores > 0)
+        ecrire(stderr, QStringLiteral("Attention : %1 calcul(s) illisible(s) ignoré(s) dans %2\n")
+                           .arg(document->NbCalculsIgnores)
+                           .arg(chemin));
+
+    if (document->Calculs.isEmpty())
+        ecrire(stderr, QStringLiteral("Aucun calcul dans le document %1\n").arg(chemin));
+
+    bool nonConforme = false;
+    bool nonCalcule = false;
+    Json calculs = Json::tableau();
+    for (TCalcul* calcul : document->Calculs) {
+        const Issue issue = calculer(*calcul, services);
+        const TData& data = calcul->DAP->Data;
+        nonCalcule = nonCalcule || !issue.calcule;
+        nonConforme = nonConforme || (issue.calcule && data.StatutGlobal >= 2);
+        if (!json) {
+            QString ligne = calcul->nomtab + u'\t';
+            if (issue.calcule)
+                ligne += LibelleNiveau(data.StatutGlobal);
+            else if (calcul->EtatCalcul() == -1)
+                ligne += QStringLiteral("DONNÉES INVALIDES : ") + issue.erreur;
+            else
+                ligne += QStringLiteral("ÉCHEC DU CALCUL : ") + issue.erreur;
+            ecrire(stdout, ligne + u'\n');
+            continue;
+        }
+        // Results that were not computed are not shown: they would be those of
+        // no calculation at all.
+        Json sections = Json::tableau();
+        if (issue.calcule)
+            for (const TSection& s : data.Sections)
+                sections.ajouter(sectionJson(s));
+        calculs.ajouter(Json::objet()
+                            .membre(QStringLiteral("nom"), Json::chaine(calcul->nomtab))
+                            .membre(QStringLiteral("resultat"), Json::entier(calcul->EtatCalcul()))
+                            .membre(QStringLiteral("erreur"), Json::chaineOuNul(issue.erreur))
+                            .membre(QStringLiteral("statut"),
+                                    issue.calcule ? Json::entier(data.StatutGlobal) : Json::nul())
+                            .membre(QStringLiteral("verdict"),
+                                    issue.calcule ? Json::chaine(LibelleNiveau(data.StatutGlobal)) : Json::nul())
+                            .membre(QStringLiteral("MaxCharge"), issue.calcule ? Json::nombre(data.MaxCharge) : Json::nul())
+                            .membre(QStringLiteral("MaxEffortV"), issue.calcule ? Json::nombre(data.MaxEffortV) : Json::nul())
+                            .membre(QStringLiteral("sections"), std::move(sections)));
+    }
+    if (json) {
+        const Json racine = Json::objet()
+                                .membre(QStringLiteral("document"), Json::chaine(chemin))
+                                .membre(QStringLiteral("calculs"), std::move(calculs));
+        ecrire(stdout, racine.texte() + u'\n');
+    }
+    std::fflush(stdout);
+    if (nonCalcule)
+        return 2;
+    return nonConforme ? 1 : 0;
+}
