@@ -7,3 +7,6 @@
 
 // calculer DOCUMENT [--json]: every calculation of the document, with validation.
 int CommandeCalculer(const QStringList& args);
+
+// note DOCUMENT --calcul NOM [--donnees] [-o FICHIER]: the calculation note.
+int CommandeNote(const QStringList& args);

@@ -1,6 +1,6 @@
 #include "app/cli/CliCommands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 #include <cstdio>
 #include <functional>
@@ -16,6 +16,9 @@ const char* const kUsage =
     "      Calcule chaque calcul du document, dans l'ordre des onglets.\n"
     "      Une ligne par calcul : onglet, tabulation, verdict ou \"DONNÉES INVALIDES : \" et le message.\n"
     "      --json : le détail des résultats de chaque section, en JSON.\n"
+    "  note DOCUMENT --calcul NOM [--donnees] [-o FICHIER]\n"
+    "      Calcule le calcul NOM et écrit sa note (HTML ; PDF si FICHIER finit par .pdf).\n"
+    "      --donnees : liste aussi les données.\n"
     "\n"
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
     "calcul NON CONFORME ; 2 au moins un calcul aux données invalides ; 3 document\n"
@@ -25,12 +28,16 @@ const char* const kUsage =
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
-    QStringList arguments = QCoreApplication::arguments();
+    // Fonts and page layout (PDF notes) need a GUI application; the tool never
+    // shows a window, so it runs on the offscreen platform, display or not.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
 
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
         {QStringLiteral("calculer"), CommandeCalculer},
+        {QStringLiteral("note"), CommandeNote},
     };
 
     if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help")
