@@ -41,7 +41,8 @@ public:
     int EtatCalcul() const;
 
     // With validation, invalid data set the result code to -1 and nothing is
-    // computed; otherwise the model's calculation runs (which validates again).
+    // computed; valid data bring a code of -1 back to 0. Then, or without
+    // validation, the model's calculation runs (which validates again).
     void Calculer(bool AvecValidation);
 
     std::unique_ptr<TDonneesAppli> DAP;
