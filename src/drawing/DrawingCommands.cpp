@@ -58,30 +58,30 @@ bool motCle(QStringView ligne, QStringView mot, QStringView& apres)
     return true;
 }
 
-CommandeDessin lireLigne(QStringView ligne)
+InstructionDessin lireLigne(QStringView ligne)
 {
-    CommandeDessin c;
+    InstructionDessin c;
     QStringView apres;
     if (ligne == u"LIGNE") {
-        c.genre = CommandeDessin::Genre::Ligne;
+        c.genre = InstructionDessin::Genre::Ligne;
     } else if (motCle(ligne, u"COULEUR", apres)) {
-        c.genre = CommandeDessin::Genre::Couleur;
+        c.genre = InstructionDessin::Genre::Couleur;
         c.entier = Champs(apres).entier();
     } else if (motCle(ligne, u"EPTRAIT", apres)) {
-        c.genre = CommandeDessin::Genre::Eptrait;
+        c.genre = InstructionDessin::Genre::Eptrait;
         c.entier = Champs(apres).entier();
     } else if (motCle(ligne, u"REPERE", apres)) {
-        c.genre = CommandeDessin::Genre::Repere;
+        c.genre = InstructionDessin::Genre::Repere;
         c.entier = Champs(apres).entier();
     } else if (motCle(ligne, u"FLECHE", apres)) {
-        c.genre = CommandeDessin::Genre::Fleche;
+        c.genre = InstructionDessin::Genre::Fleche;
         Champs champs(apres);
         c.x1 = champs.reel();
         c.y1 = champs.reel();
         c.x2 = champs.reel();
         c.y2 = champs.reel();
     } else if (motCle(ligne, u"TEXTE", apres)) {
-        c.genre = CommandeDessin::Genre::Texte;
+        c.genre = InstructionDessin::Genre::Texte;
         Champs champs(apres);
         c.police = champs.suivant().toString();
         c.hauteur = champs.entier();
@@ -90,7 +90,7 @@ CommandeDessin lireLigne(QStringView ligne)
         c.y1 = champs.reel();
         c.texte = champs.reste().toString();
     } else {
-        c.genre = CommandeDessin::Genre::Point;
+        c.genre = InstructionDessin::Genre::Point;
         Champs champs(ligne);
         c.x1 = champs.reel();
         c.y1 = champs.reel();
@@ -100,9 +100,9 @@ CommandeDessin lireLigne(QStringView ligne)
 
 } // namespace
 
-std::vector<CommandeDessin> LireCommandesDessin(const QString& txtra)
+std::vector<InstructionDessin> LireCommandesDessin(const QString& txtra)
 {
-    std::vector<CommandeDessin> commandes;
+    std::vector<InstructionDessin> commandes;
     QStringView reste(txtra);
     while (!reste.isEmpty()) {
         const qsizetype fin = reste.indexOf(u"\r\n");
@@ -115,7 +115,7 @@ std::vector<CommandeDessin> LireCommandesDessin(const QString& txtra)
     return commandes;
 }
 
-EtendueDessin EtendueCommandes(const std::vector<CommandeDessin>& commandes, const EtendueDessin& depart)
+EtendueDessin EtendueCommandes(const std::vector<InstructionDessin>& commandes, const EtendueDessin& depart)
 {
     EtendueDessin e = depart;
     const auto inclure = [&e](double x, double y) {
@@ -126,13 +126,13 @@ EtendueDessin EtendueCommandes(const std::vector<CommandeDessin>& commandes, con
         e.ymin = std::min(e.ymin, y);
         e.ymax = std::max(e.ymax, y);
     };
-    for (const CommandeDessin& c : commandes) {
+    for (const InstructionDessin& c : commandes) {
         switch (c.genre) {
-        case CommandeDessin::Genre::Point:
-        case CommandeDessin::Genre::Texte:
+        case InstructionDessin::Genre::Point:
+        case InstructionDessin::Genre::Texte:
             inclure(c.x1, c.y1);
             break;
-        case CommandeDessin::Genre::Fleche:
+        case InstructionDessin::Genre::Fleche:
             inclure(c.x1, c.y1);
             inclure(c.x2, c.y2);
             break;

@@ -7,7 +7,7 @@
 // One line of a drawing command text, once read. Lines are separated by CR LF
 // and trimmed; fields are separated by TAB; an unreadable number reads as 0 and
 // an unknown keyword is a point line, so reading never fails.
-struct CommandeDessin {
+struct InstructionDessin {
     enum class Genre {
         Ligne,   // "LIGNE": the next point starts a new polyline
         Couleur, // "COULEUR" TAB colour: pen colour
@@ -31,11 +31,11 @@ struct CommandeDessin {
 };
 
 // The commands of a whole text, in order; empty lines are skipped.
-std::vector<CommandeDessin> LireCommandesDessin(const QString& txtra);
+std::vector<InstructionDessin> LireCommandesDessin(const QString& txtra);
 
 struct EtendueDessin;
 
 // The extent widened to every point, arrow end and text corner of the
 // commands, so that an export shows the load arrows that stand out of the
 // buttress. Non-finite values are left out.
-EtendueDessin EtendueCommandes(const std::vector<CommandeDessin>& commandes, const EtendueDessin& depart);
+EtendueDessin EtendueCommandes(const std::vector<InstructionDessin>& commandes, const EtendueDessin& depart);

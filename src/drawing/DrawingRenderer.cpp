@@ -54,7 +54,7 @@ public:
     {
     }
 
-    void executer(const std::vector<CommandeDessin>& commandes)
+    void executer(const std::vector<InstructionDessin>& commandes)
     {
         p_.save();
         p_.setRenderHint(QPainter::Antialiasing, false);
@@ -64,15 +64,15 @@ public:
         p_.fillRect(QRect(QPoint(0, 0), zone_), fond_);
         p_.setBrush(Qt::NoBrush);
         appliquerStylo();
-        for (const CommandeDessin& c : commandes)
+        for (const InstructionDessin& c : commandes)
             executer(c);
         p_.restore();
     }
 
 private:
-    void executer(const CommandeDessin& c)
+    void executer(const InstructionDessin& c)
     {
-        using G = CommandeDessin::Genre;
+        using G = InstructionDessin::Genre;
         switch (c.genre) {
         case G::Ligne:
             leve_ = true;
@@ -162,7 +162,7 @@ private:
         appliquerStylo();
     }
 
-    void texte(const CommandeDessin& c)
+    void texte(const InstructionDessin& c)
     {
         police_.setFamily(c.police);
         police_.setItalic(c.style.contains(u'I', Qt::CaseInsensitive));
@@ -210,7 +210,7 @@ QColor CouleurBGR(std::uint32_t couleur)
     return QColor(int(couleur & 0xFF), int((couleur >> 8) & 0xFF), int((couleur >> 16) & 0xFF));
 }
 
-void PeindreDessin(QPainter& painter, const std::vector<CommandeDessin>& commandes, const ViewMapping& vue,
+void PeindreDessin(QPainter& painter, const std::vector<InstructionDessin>& commandes, const ViewMapping& vue,
                    QSize zone, std::uint32_t clrFond)
 {
     Interprete(painter, vue, zone, clrFond).executer(commandes);

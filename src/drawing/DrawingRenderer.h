@@ -17,7 +17,7 @@ QColor CouleurBGR(std::uint32_t couleur);
 // corner is the painter's origin: the area is filled with the background, the
 // pen starts white, solid, one pixel wide and "up", and every command is
 // carried out in order. Works on any painter (screen, image, PDF, SVG).
-void PeindreDessin(QPainter& painter, const std::vector<CommandeDessin>& commandes, const ViewMapping& vue,
+void PeindreDessin(QPainter& painter, const std::vector<InstructionDessin>& commandes, const ViewMapping& vue,
                    QSize zone, std::uint32_t clrFond);
 
 // Reads and paints a command text.

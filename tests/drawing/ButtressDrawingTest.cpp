@@ -12,7 +12,7 @@
 
 namespace {
 
-using G = CommandeDessin::Genre;
+using G = InstructionDessin::Genre;
 
 TSection section(double niveau, double posisec, double htrsec, double posicharge = 0)
 {
@@ -46,16 +46,16 @@ OptionsDessin sansCharges()
     return o;
 }
 
-std::vector<CommandeDessin> fleches(const QString& texte)
+std::vector<InstructionDessin> fleches(const QString& texte)
 {
-    std::vector<CommandeDessin> resultat;
-    for (const CommandeDessin& c : LireCommandesDessin(texte))
+    std::vector<InstructionDessin> resultat;
+    for (const InstructionDessin& c : LireCommandesDessin(texte))
         if (c.genre == G::Fleche)
             resultat.push_back(c);
     return resultat;
 }
 
-double longueur(const CommandeDessin& f) { return std::hypot(f.x2 - f.x1, f.y2 - f.y1); }
+double longueur(const InstructionDessin& f) { return std::hypot(f.x2 - f.x1, f.y2 - f.y1); }
 
 TEST(DessinContrefort, WorkedExampleGivesExactlyItsTextAndExtent)
 {
@@ -147,7 +147,7 @@ TEST(DessinContrefort, NoArrowWhenAScaleCannotBeFormed)
         EXPECT_EQ(data.EchEfforts > 0, cas.resultatsAttendus) << cas.nom;
         const auto lesFleches = fleches(dessin.texte);
         const bool bleue = std::any_of(lesFleches.begin(), lesFleches.end(),
-                                       [](const CommandeDessin& f) { return f.x2 == 0.3; });
+                                       [](const InstructionDessin& f) { return f.x2 == 0.3; });
         const std::size_t attendues = (cas.chargesAttendues ? 2 : 0) + (cas.resultatsAttendus ? 1 : 0);
         EXPECT_EQ(lesFleches.size(), attendues) << cas.nom;
         EXPECT_EQ(bleue, cas.chargesAttendues) << cas.nom;
@@ -168,7 +168,7 @@ TEST(DessinContrefort, PointLoadArrowEndsAtThePointOfTheLoadsAlongTheLoad)
     ASSERT_EQ(f.size(), 2u);
     const double s = data.EchCharges;
     // G first, then W; both end at (se_posicharge, se_niveau).
-    for (const CommandeDessin& c : f) {
+    for (const InstructionDessin& c : f) {
         EXPECT_DOUBLE_EQ(c.x2, 0.3);
         EXPECT_DOUBLE_EQ(c.y2, 3);
     }
@@ -188,7 +188,7 @@ TEST(DessinContrefort, ScrollBarScalesEveryLoadArrow)
         OptionsDessin options;
         options.echelleCharges = position;
         std::vector<double> l;
-        for (const CommandeDessin& f : fleches(ConstruireDessin(data, options).texte))
+        for (const InstructionDessin& f : fleches(ConstruireDessin(data, options).texte))
             l.push_back(longueur(f));
         return l;
     };
@@ -220,7 +220,7 @@ TEST(DessinContrefort, FamiliesAndKindsFollowTheOptions)
     // Lengths of the load arrows, in the order they are written.
     const auto lues = [&](const OptionsDessin& options) {
         std::vector<long> l;
-        for (const CommandeDessin& f : fleches(ConstruireDessin(data, options).texte))
+        for (const InstructionDessin& f : fleches(ConstruireDessin(data, options).texte))
             l.push_back(std::lround(longueur(f) / s));
         return l;
     };
@@ -354,7 +354,7 @@ TEST(DessinContrefort, ComputedExampleShowsGreenResultantsAndBlueLoads)
     ASSERT_EQ(f.size(), 4u); // G and W at the top, then the two resultants
     // The largest vertical force is one fifth of the height long: 0.6 m, ending
     // where the resultant crosses the bottom section (e = -0.129 m).
-    const CommandeDessin& bas = f[0];
+    const InstructionDessin& bas = f[0];
     EXPECT_NEAR(bas.x2, 0.5 - 0.12877, 1e-3);
     EXPECT_DOUBLE_EQ(bas.y2, 0);
     EXPECT_NEAR(longueur(bas), 0.6, 1e-3);

@@ -4,7 +4,7 @@
 
 namespace {
 
-using G = CommandeDessin::Genre;
+using G = InstructionDessin::Genre;
 
 struct CasLigne {
     const char* ligne;
@@ -20,7 +20,7 @@ TEST_P(LectureLigne, ReadsKeywordAndNumbers)
     const CasLigne& cas = GetParam();
     const auto commandes = LireCommandesDessin(QString::fromUtf8(cas.ligne));
     ASSERT_EQ(commandes.size(), 1u) << cas.ligne;
-    const CommandeDessin& c = commandes.front();
+    const InstructionDessin& c = commandes.front();
     EXPECT_EQ(c.genre, cas.genre) << cas.ligne;
     EXPECT_EQ(c.entier, cas.entier) << cas.ligne;
     EXPECT_DOUBLE_EQ(c.x1, cas.x1) << cas.ligne;
@@ -55,7 +55,7 @@ TEST(LectureTexte, TexteKeepsFontStyleAndRestOfLineWithTabs)
     const auto commandes =
         LireCommandesDessin(QStringLiteral("TEXTE\tArial\t-12\tgI\t1.5\t-2\tN = 3\tkN\r\n"));
     ASSERT_EQ(commandes.size(), 1u);
-    const CommandeDessin& c = commandes.front();
+    const InstructionDessin& c = commandes.front();
     EXPECT_EQ(c.genre, G::Texte);
     EXPECT_EQ(c.police, QStringLiteral("Arial"));
     EXPECT_EQ(c.hauteur, -12);

@@ -144,8 +144,8 @@ int pixelsDe(const QImage& image, const QColor& couleur)
 
 double longueurPremiereFleche(const QString& texte)
 {
-    for (const CommandeDessin& c : LireCommandesDessin(texte))
-        if (c.genre == CommandeDessin::Genre::Fleche)
+    for (const InstructionDessin& c : LireCommandesDessin(texte))
+        if (c.genre == InstructionDessin::Genre::Fleche)
             return std::hypot(c.x2 - c.x1, c.y2 - c.y1);
     return 0;
 }

@@ -67,7 +67,7 @@ private:
     double Fxmax = 0;
     double Fymax = 0;
     QString Ftxtra;
-    std::vector<CommandeDessin> commandes_;
+    std::vector<InstructionDessin> commandes_;
     std::uint32_t FclrFond = 0xFFFFFF;
     ViewMapping vue_;
     QPoint msposdown;
