@@ -165,3 +165,14 @@ TEST_F(DocumentNote, NonConformingCalculationStillGetsItsNote)
     const QString page = QString::fromUtf8(note.out);
     EXPECT_TRUE(page.contains(QStringLiteral("<TD class=\"NOK\" align=\"center\" >90.00</TD>")));
 }
+
+TEST(CliNoteExample, ShippedWorkedExampleGivesItsNote)
+{
+    const Execution note = Lancer({QStringLiteral("note"), QStringLiteral(TOLVANE_EXAMPLES_DIR "/exemple-combinaisons.Tolvane"),
+                                   QStringLiteral("--calcul"), QStringLiteral("Exemple")});
+    ASSERT_EQ(note.status, 0) << note.err.toStdString();
+    const QString page = QString::fromUtf8(note.out);
+    EXPECT_TRUE(page.contains(QStringLiteral("<TD align=\"center\" >-58.40</TD>\r\n<TD align=\"center\" >-21.68</TD>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<TD class=\"OK\" align=\"center\" >0.13 (<0.17) </TD>")));
+    EXPECT_TRUE(page.contains(QStringLiteral("<TD align=\"center\" >0.90 G + 1.50 W</TD>\r\n<TD align=\"center\" >4.50</TD>")));
+}
