@@ -1,0 +1,95 @@
+// Cost of the calculation note: FinTable of the largest tables (one row per
+// section, sixteen columns), with the number of heap allocations of one call,
+// which must stay at one; and the whole note's body per section.
+
+#include "model/DonneesAppli.h"
+#include "report/CalculationNote.h"
+#include "report/HtmlTable.h"
+
+#include <benchmark/benchmark.h>
+
+#include <atomic>
+#include <cstddef>
+
+namespace {
+
+std::atomic<long> gAllocations{0};
+
+THtmlTable tableTorseurs(int lignes)
+{
+    THtmlTable table;
+    table.DebutTable(95, 2, 0, 2, QStringLiteral("C10 G06 G06 G06 G06 G06 G06 G06 G06 G06 G06 G06 G06 G06 G06 G06"));
+    for (int j = 0; j < lignes; ++j) {
+        table.DebutLigne({}, {});
+        table.Cellule({}, 1, 1, 2, 0, {}, QString::number(j + 1), false);
+        for (int c = 0; c < 15; ++c)
+            table.Cellule({}, 1, 1, 2, 0, {}, QString::asprintf("%.2f", -12.345 * c), false);
+        table.FinLigne();
+    }
+    return table;
+}
+
+void BM_FinTable(benchmark::State& state)
+{
+    const THtmlTable table = tableTorseurs(static_cast<int>(state.range(0)));
+    const long avant = gAllocations.load();
+    {
+        const QString texte = table.FinTable();
+        benchmark::DoNotOptimize(texte.constData());
+    }
+    const long allocations = gAllocations.load() - avant;
+    for (auto _ : state) {
+        const QString texte = table.FinTable();
+        benchmark::DoNotOptimize(texte.constData());
+    }
+    state.counters["allocations_par_FinTable"] = static_cast<double>(allocations);
+}
+BENCHMARK(BM_FinTable)->Arg(10)->Arg(100)->Arg(1000);
+
+void BM_CorpsNdC(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    TData data;
+    for (int j = 0; j < n; ++j) {
+        TSection s;
+        s.se_niveau = j;
+        s.se_htrsec = 1;
+        s.se_torsGtot = {12.5 * j, -3000.0 * j, 450.25};
+        s.se_maxCtr.mx_combi = QStringLiteral("1.35 G + 0.75 S + 1.50 Q");
+        s.se_maxCtr.mx_valeur = 45.4;
+        data.Sections.append(s);
+    }
+    for (auto _ : state) {
+        const QString corps = CorpsNdC(data, true);
+        benchmark::DoNotOptimize(corps.constData());
+    }
+    state.counters["temps_par_section"] =
+        benchmark::Counter(n, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_CorpsNdC)->Arg(10)->Arg(100);
+
+} // namespace
+
+// Every heap allocation goes through malloc, calloc or realloc: counted here
+// by interposing the C library's functions.
+extern "C" {
+void* __libc_malloc(std::size_t size);
+void* __libc_calloc(std::size_t count, std::size_t size);
+void* __libc_realloc(void* p, std::size_t size);
+
+void* malloc(std::size_t size)
+{
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_malloc(size);
+}
+void* calloc(std::size_t count, std::size_t size)
+{
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_calloc(count, size);
+}
+void* realloc(void* p, std::size_t size)
+{
+    gAllocations.fetch_add(1, std::memory_order_relaxed);
+    return __libc_realloc(p, size);
+}
+}
