@@ -10,3 +10,6 @@ int CommandeCalculer(const QStringList& args);
 
 // note DOCUMENT --calcul NOM [--donnees] [-o FICHIER]: the calculation note.
 int CommandeNote(const QStringList& args);
+
+// dessin DOCUMENT --calcul NOM [options]: the buttress drawing, as commands or a picture.
+int CommandeDessin(const QStringList& args);

@@ -19,6 +19,11 @@ const char* const kUsage =
     "  note DOCUMENT --calcul NOM [--donnees] [-o FICHIER]\n"
     "      Calcule le calcul NOM et écrit sa note (HTML ; PDF si FICHIER finit par .pdf).\n"
     "      --donnees : liste aussi les données.\n"
+    "  dessin DOCUMENT --calcul NOM [--affichage donnees|resultats|les-deux] [--echelle P]\n"
+    "         [--sans-ponctuelles] [--sans-reparties] [--familles GSWQ] [--commandes]\n"
+    "         [-o FICHIER] [--taille LxH]\n"
+    "      Calcule le calcul NOM et écrit son dessin : le texte des commandes, ou une image\n"
+    "      .png, .pdf ou .svg (800x600 par défaut). « tolvane-cli dessin --help » détaille.\n"
     "\n"
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
     "calcul NON CONFORME ; 2 au moins un calcul aux données invalides ; 3 document\n"
@@ -38,6 +43,7 @@ int main(int argc, char* argv[])
     const std::map<QString, std::function<int(const QStringList&)>> commands = {
         {QStringLiteral("calculer"), CommandeCalculer},
         {QStringLiteral("note"), CommandeNote},
+        {QStringLiteral("dessin"), CommandeDessin},
     };
 
     if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help")

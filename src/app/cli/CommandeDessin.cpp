@@ -1,0 +1,257 @@
+// tolvane-cli dessin: computes one calculation of a document and gives its
+// buttress drawing as a command text or as a picture (PNG, PDF or SVG).
+
+#include "app/cli/CliCommands.h"
+
+#include "documents/Calcul.h"
+#include "documents/DocumentFile.h"
+#include "drawing/ButtressDrawing.h"
+#include "drawing/DrawingCommands.h"
+#include "drawing/DrawingRenderer.h"
+#include "model/Calculation.h"
+#include "model/DonneesAppli.h"
+#include "util/Errors.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImage>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <cstdio>
+#include <exception>
+
+namespace {
+
+const char* const kUsageDessin =
+    "Usage : tolvane-cli dessin DOCUMENT --calcul NOM [--affichage donnees|resultats|les-deux]\n"
+    "          [--echelle P] [--sans-ponctuelles] [--sans-reparties] [--familles GSWQ]\n"
+    "          [--commandes] [-o FICHIER] [--taille LxH]\n"
+    "  Calcule le calcul NOM et donne le dessin du contrefort.\n"
+    "  --affichage   données (par défaut), résultats, ou les deux\n"
+    "  --echelle P   position de l'échelle des charges, de -100 à 100 (0 par défaut)\n"
+    "  --sans-ponctuelles, --sans-reparties   masquent ces charges\n"
+    "  --familles    lettres des familles de charges montrées parmi G, S, W, Q (toutes par défaut)\n"
+    "  --commandes   écrit le texte des commandes de dessin (par défaut sans -o)\n"
+    "  -o FICHIER    écrit le dessin en .png, .pdf ou .svg, ajusté à la taille\n"
+    "  --taille LxH  taille de l'image en pixels (800x600 par défaut)\n"
+    "Statut de sortie : 0 SATISFAISANT ou ACCEPTABLE ; 1 NON CONFORME ; 2 calcul non\n"
+    "effectué ; 3 document illisible, commande incorrecte ou fichier non écrit.\n";
+
+constexpr int kTailleMin = 16;
+constexpr int kTailleMax = 8000;
+
+void Erreur(const QString& message)
+{
+    std::fputs(message.toUtf8().constData(), stderr);
+    std::fputc('\n', stderr);
+}
+
+struct OptionsCli {
+    QString document;
+    QString calcul;
+    bool calculDonne = false;
+    OptionsDessin dessin;
+    bool commandes = false;
+    QString sortie;
+    QSize taille{800, 600};
+};
+
+// Empty message when the arguments are usable.
+QString LireOptions(const QStringList& args, OptionsCli& o)
+{
+    const QStringList avecValeur{QStringLiteral("--calcul"), QStringLiteral("-o"), QStringLiteral("--affichage"),
+                                 QStringLiteral("--echelle"), QStringLiteral("--familles"), QStringLiteral("--taille")};
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (avecValeur.contains(arg)) {
+            if (i + 1 >= args.size())
+                return QStringLiteral("Valeur manquante après %1").arg(arg);
+            const QString valeur = args[++i];
+            if (arg == QStringLiteral("--calcul")) {
+                o.calcul = valeur;
+                o.calculDonne = true;
+            } else if (arg == QStringLiteral("-o")) {
+                o.sortie = valeur;
+            } else if (arg == QStringLiteral("--affichage")) {
+                if (valeur == QStringLiteral("donnees") || valeur == QStringLiteral("données"))
+                    o.dessin.affichage = OptionsDessin::Affichage::Donnees;
+                else if (valeur == QStringLiteral("resultats") || valeur == QStringLiteral("résultats"))
+                    o.dessin.affichage = OptionsDessin::Affichage::Resultats;
+                else if (valeur == QStringLiteral("les-deux") || valeur == QStringLiteral("les deux"))
+                    o.dessin.affichage = OptionsDessin::Affichage::LesDeux;
+                else
+                    return QStringLiteral("Affichage inconnu : %1 (donnees, resultats ou les-deux)").arg(valeur);
+            } else if (arg == QStringLiteral("--echelle")) {
+                bool ok = false;
+                const int p = valeur.toInt(&ok);
+                if (!ok || p < -100 || p > 100)
+                    return QStringLiteral("Échelle des charges incorrecte : %1 (entier de -100 à 100)").arg(valeur);
+                o.dessin.echelleCharges = p;
+            } else if (arg == QStringLiteral("--familles")) {
+                static const QRegularExpression lettres(QStringLiteral("^[GSWQgswq]*$"));
+                if (!lettres.match(valeur).hasMatch())
+                    return QStringLiteral("Familles incorrectes : %1 (lettres parmi G, S, W, Q)").arg(valeur);
+                const QString f = valeur.toUpper();
+                o.dessin.permanentes = f.contains(u'G');
+                o.dessin.neige = f.contains(u'S');
+                o.dessin.vent = f.contains(u'W');
+                o.dessin.exploitation = f.contains(u'Q');
+            } else {
+                static const QRegularExpression format(QStringLiteral("^(\\d{1,5})[xX](\\d{1,5})$"));
+                const QRegularExpressionMatch m = format.match(valeur);
+                const int l = m.hasMatch() ? m.captured(1).toInt() : 0;
+                const int h = m.hasMatch() ? m.captured(2).toInt() : 0;
+                if (l < kTailleMin || h < kTailleMin || l > kTailleMax || h > kTailleMax)
+                    return QStringLiteral("Taille incorrecte : %1 (LxH, de %2 à %3 pixels)")
+                        .arg(valeur)
+                        .arg(kTailleMin)
+                        .arg(kTailleMax);
+                o.taille = QSize(l, h);
+            }
+        } else if (arg == QStringLiteral("--sans-ponctuelles")) {
+            o.dessin.ponctuelles = false;
+        } else if (arg == QStringLiteral("--sans-reparties")) {
+            o.dessin.reparties = false;
+        } else if (arg == QStringLiteral("--commandes")) {
+            o.commandes = true;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            return QStringLiteral("Option inconnue : %1").arg(arg);
+        } else if (o.document.isEmpty()) {
+            o.document = arg;
+        } else {
+            return QStringLiteral("Argument en trop : %1").arg(arg);
+        }
+    }
+    if (o.document.isEmpty())
+        return QStringLiteral("Document manquant");
+    if (!o.calculDonne)
+        return QStringLiteral("Nom du calcul manquant (--calcul NOM)");
+    if (!o.sortie.isEmpty()) {
+        const QString suffixe = QFileInfo(o.sortie).suffix().toLower();
+        if (suffixe != QStringLiteral("png") && suffixe != QStringLiteral("pdf") && suffixe != QStringLiteral("svg"))
+            return QStringLiteral("Format de fichier non reconnu : %1 (.png, .pdf ou .svg)").arg(o.sortie);
+    }
+    return {};
+}
+
+// The whole drawing, load arrows included, fitted to the picture.
+void Peindre(QPainter& painter, QSize taille, const DessinContrefort& dessin)
+{
+    const EtendueDessin etendue = EtendueCommandes(LireCommandesDessin(dessin.texte), dessin.etendue);
+    PeindreDessinAjuste(painter, dessin.texte, etendue, taille, kCouleurFondDessin);
+}
+
+// The picture's bytes, empty when the painter could not start.
+QByteArray Rendre(const QString& suffixe, QSize taille, const DessinContrefort& dessin, const QString& titre)
+{
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    if (suffixe == QStringLiteral("png")) {
+        QImage image(taille, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        Peindre(painter, taille, dessin);
+        painter.end();
+        if (!image.save(&tampon, "PNG"))
+            return {};
+    } else if (suffixe == QStringLiteral("svg")) {
+        QSvgGenerator svg;
+        svg.setOutputDevice(&tampon);
+        svg.setSize(taille);
+        svg.setViewBox(QRect(QPoint(0, 0), taille));
+        svg.setResolution(96);
+        svg.setTitle(titre);
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return {};
+        Peindre(painter, taille, dessin);
+        painter.end();
+    } else {
+        QPdfWriter pdf(&tampon);
+        pdf.setTitle(titre);
+        pdf.setCreator(QStringLiteral("Tolvane"));
+        pdf.setResolution(96);
+        pdf.setPageSize(QPageSize(QSizeF(taille.width() * 72.0 / 96, taille.height() * 72.0 / 96), QPageSize::Point,
+                                  QString(), QPageSize::ExactMatch));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return {};
+        Peindre(painter, QSize(pdf.width(), pdf.height()), dessin);
+        painter.end();
+    }
+    return octets;
+}
+
+// Written whole or not at all.
+bool Ecrire(const QString& chemin, const QByteArray& octets)
+{
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit()) {
+        Erreur(QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(chemin, fichier.errorString()));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int CommandeDessin(const QStringList& args)
+{
+    if (args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"))) {
+        std::fputs(kUsageDessin, stdout);
+        return 0;
+    }
+    OptionsCli o;
+    const QString erreurOptions = LireOptions(args, o);
+    if (!erreurOptions.isEmpty()) {
+        Erreur(erreurOptions);
+        std::fputs(kUsageDessin, stderr);
+        return 3;
+    }
+
+    try {
+        const std::unique_ptr<TFichPb> document = LireDocument(o.document);
+        TCalcul* calcul = TrouverCalcul(*document, o.calcul);
+        if (!calcul) {
+            Erreur(QStringLiteral("Le document %1 n'a pas de calcul nommé « %2 »").arg(o.document, o.calcul));
+            return 3;
+        }
+        TDonneesAppli& DA = *calcul->DAP;
+        // The drawing scales and the resultants come from the calculation: a
+        // drawing of data that failed validation would show loads unscaled and
+        // results never computed.
+        if (!CalculerDonnees(DA)) {
+            Erreur(QStringLiteral("Calcul « %1 » non effectué : aucun dessin n'est produit").arg(o.calcul));
+            return 2;
+        }
+        const int statut = DA.Data.StatutGlobal >= 2 ? 1 : 0;
+        const DessinContrefort dessin = ConstruireDessin(DA.Data, o.dessin);
+
+        if (o.commandes || o.sortie.isEmpty()) {
+            const QByteArray octets = dessin.texte.toUtf8();
+            std::fwrite(octets.constData(), 1, std::size_t(octets.size()), stdout);
+            std::fflush(stdout);
+        }
+        if (o.sortie.isEmpty())
+            return statut;
+        const QString suffixe = QFileInfo(o.sortie).suffix().toLower();
+        const QByteArray image = Rendre(suffixe, o.taille, dessin, QStringLiteral("Dessin - %1").arg(o.calcul));
+        if (image.isEmpty()) {
+            Erreur(QStringLiteral("Le dessin n'a pas pu être rendu en %1").arg(suffixe.toUpper()));
+            return 3;
+        }
+        return Ecrire(o.sortie, image) ? statut : 3;
+    } catch (const ETolvane& e) {
+        Erreur(e.message());
+        return 3;
+    } catch (const std::exception& e) {
+        Erreur(QStringLiteral("Erreur : %1").arg(QString::fromUtf8(e.what())));
+        return 3;
+    }
+}
