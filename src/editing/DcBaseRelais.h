@@ -1,11 +1,11 @@
 #pragma once
 
+#include "editing/DataControl.h"
+
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <vector>
-
-class TDataControl;
 
 // The core of a relay: it sits between one value of the edited objects and
 // one input control. It remembers what it showed, notices that the user

@@ -113,6 +113,12 @@ TEST(DataControl, UndoRightAfterTheRecordingKeepsTheRedoValue)
     banc.dc.EnregistrerChangements();
     banc.dc.Undo();
     EXPECT_EQ(calcul->texte, QStringLiteral("avant"));
+    // The control still shows the undone value until the display: a check
+    // meanwhile must not take it for a new edit.
+    banc.dc.EnregistrerChangements();
+    EXPECT_EQ(calcul->texte, QStringLiteral("avant"));
+    EXPECT_EQ(banc.nbDefaire(), 0);
+    EXPECT_EQ(banc.nbRefaire(), 1);
     inactivite();
     banc.dc.Redo();
     inactivite();

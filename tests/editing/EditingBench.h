@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 #include <memory>
+#include <ostream>
 #include <vector>
 
 // An edited object of the tests: one text value.
@@ -89,3 +90,6 @@ struct BancEdition {
     int nbDefaire() const { return static_cast<int>(dc.aDefaire().isEmpty() ? 0 : dc.aDefaire().count(QChar(1)) + 1); }
     int nbRefaire() const { return static_cast<int>(dc.aRefaire().isEmpty() ? 0 : dc.aRefaire().count(QChar(1)) + 1); }
 };
+
+// Readable texts in failure messages.
+inline void PrintTo(const QString& texte, std::ostream* os) { *os << '"' << texte.toStdString() << '"'; }
