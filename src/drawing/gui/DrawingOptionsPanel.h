@@ -7,7 +7,6 @@
 class QButtonGroup;
 class QGroupBox;
 class QListWidget;
-class QRadioButton;
 class QScrollBar;
 
 // The display options of the page "Dessin": the load scale, what to show and

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QWheelEvent>
+#include <algorithm>
 
 // The paint box: hands its painting, mouse and wheel events to the frame.
 class TFrmPbx::ZoneDessin : public QWidget {
