@@ -1,10 +1,13 @@
 #pragma once
 
+#include "editing/ObjetEdite.h"
+
 #include <QString>
 
 // What a tab of a document carries: the general page (a plain object named
-// "PG") or a calculation. nomtab is the tab's caption.
-class TObjTab {
+// "PG") or a calculation. nomtab is the tab's caption. The undo history names
+// tabs by identity, hence the edited-object base.
+class TObjTab : public TObjetEdite {
 public:
     TObjTab() = default;
     explicit TObjTab(QString nom) : nomtab(std::move(nom)) {}
