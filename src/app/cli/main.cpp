@@ -29,6 +29,14 @@ const char* const kUsage =
     "calcul NON CONFORME ; 2 au moins un calcul aux données invalides ; 3 document\n"
     "illisible ou commande incorrecte.\n";
 
+// Qt's own notices (a missing runtime folder, font fallbacks) are not the
+// tool's output: only failures reach standard error, unless TOLVANE_DEBUG is set.
+void filtrerMessagesQt(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg || qEnvironmentVariableIsSet("TOLVANE_DEBUG"))
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -36,6 +44,7 @@ int main(int argc, char* argv[])
     // Fonts and page layout (PDF notes) need a GUI application; the tool never
     // shows a window, so it runs on the offscreen platform, display or not.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(filtrerMessagesQt);
     QGuiApplication app(argc, argv);
     QStringList arguments = QGuiApplication::arguments();
     arguments.removeFirst();
