@@ -5,15 +5,14 @@
 #include "model/Calculation.h"
 #include "model/DonneesAppli.h"
 
+#include "support/AllocationCounter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QList>
-#include <atomic>
 #include <cstddef>
 
 namespace {
-
-std::atomic<long> gAllocations{0};
 
 TData contrefort(int sections)
 {
@@ -49,9 +48,9 @@ void BM_CalculerResultats(benchmark::State& state)
     TData data = contrefort(n);
     CalculerResultats(data); // labels and results in place, as after a first run
 
-    const long avant = gAllocations.load();
+    const long avant = NombreAllocations();
     CalculerResultats(data);
-    const long allocations = gAllocations.load() - avant;
+    const long allocations = NombreAllocations() - avant;
 
     for (auto _ : state) {
         CalculerResultats(data);
@@ -67,28 +66,3 @@ void BM_CalculerResultats(benchmark::State& state)
 BENCHMARK(BM_CalculerResultats)->Arg(10)->Arg(100)->Arg(1000);
 
 } // namespace
-
-// Every heap allocation goes through malloc, calloc or realloc (Qt's
-// containers call them directly, operator new calls malloc): counted here by
-// interposing the C library's functions.
-extern "C" {
-void* __libc_malloc(std::size_t size);
-void* __libc_calloc(std::size_t count, std::size_t size);
-void* __libc_realloc(void* p, std::size_t size);
-
-void* malloc(std::size_t size)
-{
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(size);
-}
-void* calloc(std::size_t count, std::size_t size)
-{
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(count, size);
-}
-void* realloc(void* p, std::size_t size)
-{
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(p, size);
-}
-}

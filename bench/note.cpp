@@ -6,14 +6,13 @@
 #include "report/CalculationNote.h"
 #include "report/HtmlTable.h"
 
+#include "support/AllocationCounter.h"
+
 #include <benchmark/benchmark.h>
 
-#include <atomic>
 #include <cstddef>
 
 namespace {
-
-std::atomic<long> gAllocations{0};
 
 THtmlTable tableTorseurs(int lignes)
 {
@@ -32,12 +31,12 @@ THtmlTable tableTorseurs(int lignes)
 void BM_FinTable(benchmark::State& state)
 {
     const THtmlTable table = tableTorseurs(static_cast<int>(state.range(0)));
-    const long avant = gAllocations.load();
+    const long avant = NombreAllocations();
     {
         const QString texte = table.FinTable();
         benchmark::DoNotOptimize(texte.constData());
     }
-    const long allocations = gAllocations.load() - avant;
+    const long allocations = NombreAllocations() - avant;
     for (auto _ : state) {
         const QString texte = table.FinTable();
         benchmark::DoNotOptimize(texte.constData());
@@ -69,27 +68,3 @@ void BM_CorpsNdC(benchmark::State& state)
 BENCHMARK(BM_CorpsNdC)->Arg(10)->Arg(100);
 
 } // namespace
-
-// Every heap allocation goes through malloc, calloc or realloc: counted here
-// by interposing the C library's functions.
-extern "C" {
-void* __libc_malloc(std::size_t size);
-void* __libc_calloc(std::size_t count, std::size_t size);
-void* __libc_realloc(void* p, std::size_t size);
-
-void* malloc(std::size_t size)
-{
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_malloc(size);
-}
-void* calloc(std::size_t count, std::size_t size)
-{
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_calloc(count, size);
-}
-void* realloc(void* p, std::size_t size)
-{
-    gAllocations.fetch_add(1, std::memory_order_relaxed);
-    return __libc_realloc(p, size);
-}
-}

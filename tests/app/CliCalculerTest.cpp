@@ -7,45 +7,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 #include <numbers>
 
 namespace {
-
-struct Execution {
-    int statut = -1;
-    bool termineNormalement = false;
-    QString sortie;
-    QString erreurs;
-};
-
-Execution lancer(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TOLVANE_CLI_PATH), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.exitStatus() == QProcess::NormalExit,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-QString exemple(const char* nom) { return QStringLiteral(TOLVANE_EXAMPLES_DIR "/") + QString::fromLatin1(nom); }
-
-TSection section(double niveau, double longueur = 1.0)
-{
-    TSection s;
-    s.se_niveau = niveau;
-    s.se_htrsec = longueur;
-    s.se_lrgsec = 0.8;
-    s.se_mvol = 2000;
-    s.se_resistance = 5;
-    s.se_angfrottrad = 0.6;
-    return s;
-}
 
 // A document file as the program writes it: header block, then problem text.
 class Document {
@@ -71,9 +42,9 @@ private:
     QString corps_;
 };
 
-QList<TSection> valide() { return {section(0), section(3, 0.6)}; }
+QList<TSection> valide() { return {SectionDeTest(0), SectionDeTest(3, 0.6)}; }
 
-QList<TSection> invalide() { return {section(0), section(0.04)}; }
+QList<TSection> invalide() { return {SectionDeTest(0), SectionDeTest(0.04)}; }
 
 // A horizontal load at the top section, where no masonry gives weight.
 QList<TSection> nonConforme()
@@ -111,22 +82,22 @@ TEST(CliCalculer, PrintsOneLinePerCalculationAndItsExitStatus)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
-        const Execution r = lancer({QStringLiteral("calculer"), c.document.ecrire(dir, QStringLiteral("d.Tolvane"))});
-        EXPECT_EQ(r.sortie, c.sortie);
-        EXPECT_EQ(r.statut, c.statut);
+        const Execution r = LancerCli({QStringLiteral("calculer"), c.document.ecrire(dir, QStringLiteral("d.Tolvane"))});
+        EXPECT_EQ(r.sortie(), c.sortie);
+        EXPECT_EQ(r.status, c.statut);
     }
 }
 
 TEST(CliCalculer, WorkedExampleJsonCarriesItsNumbers)
 {
-    const QString chemin = exemple("exemple-combinaisons.Tolvane");
-    EXPECT_EQ(lancer({QStringLiteral("calculer"), chemin}).sortie, QStringLiteral("Exemple\tSATISFAISANT\n"));
+    const QString chemin = CheminExemple("exemple-combinaisons.Tolvane");
+    EXPECT_EQ(LancerCli({QStringLiteral("calculer"), chemin}).sortie(), QStringLiteral("Exemple\tSATISFAISANT\n"));
 
-    const Execution r = lancer({QStringLiteral("calculer"), chemin, QStringLiteral("--json")});
-    ASSERT_EQ(r.statut, 0) << r.erreurs.toStdString();
+    const Execution r = LancerCli({QStringLiteral("calculer"), chemin, QStringLiteral("--json")});
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
     QJsonParseError erreur;
-    const QJsonDocument json = QJsonDocument::fromJson(r.sortie.toUtf8(), &erreur);
-    ASSERT_EQ(erreur.error, QJsonParseError::NoError) << r.sortie.toStdString();
+    const QJsonDocument json = QJsonDocument::fromJson(r.sortie().toUtf8(), &erreur);
+    ASSERT_EQ(erreur.error, QJsonParseError::NoError) << r.sortie().toStdString();
     const QJsonObject racine = json.object();
     EXPECT_EQ(racine.keys(), (QStringList{QStringLiteral("calculs"), QStringLiteral("document")}));
     EXPECT_EQ(racine[u"document"].toString(), chemin);
@@ -183,7 +154,7 @@ TEST(CliCalculer, WorkedExampleJsonCarriesItsNumbers)
     // Every number is written in its shortest form that reads back the same.
     const QRegularExpression nombre(QStringLiteral(R"((?<=: |\[|, )(-?\d[\d.eE+-]*))"));
     int nombres = 0;
-    for (auto it = nombre.globalMatch(r.sortie); it.hasNext(); ++nombres) {
+    for (auto it = nombre.globalMatch(r.sortie()); it.hasNext(); ++nombres) {
         const std::string texte = it.next().captured(1).toStdString();
         double valeur = 0;
         std::from_chars(texte.data(), texte.data() + texte.size(), valeur);
@@ -201,9 +172,9 @@ TEST(CliCalculer, JsonOfInvalidDataCarriesTheMessageAndNoResult)
                                .calcul(QStringLiteral("inv"), invalide())
                                .calcul(QStringLiteral("nc"), nonConforme())
                                .ecrire(dir, QStringLiteral("d.Tolvane"));
-    const Execution r = lancer({QStringLiteral("calculer"), QStringLiteral("--json"), chemin});
-    EXPECT_EQ(r.statut, 2);
-    const QJsonArray calculs = QJsonDocument::fromJson(r.sortie.toUtf8()).object()[u"calculs"].toArray();
+    const Execution r = LancerCli({QStringLiteral("calculer"), QStringLiteral("--json"), chemin});
+    EXPECT_EQ(r.status, 2);
+    const QJsonArray calculs = QJsonDocument::fromJson(r.sortie().toUtf8()).object()[u"calculs"].toArray();
     ASSERT_EQ(calculs.size(), 2);
     const QJsonObject inv = calculs[0].toObject();
     EXPECT_EQ(inv[u"resultat"].toInt(), -1);
@@ -219,9 +190,9 @@ TEST(CliCalculer, JsonOfInvalidDataCarriesTheMessageAndNoResult)
 
 TEST(CliCalculer, RealisticChurchExampleComputesEveryTab)
 {
-    const Execution r = lancer({QStringLiteral("calculer"), exemple("eglise-contreforts.Tolvane"), QStringLiteral("--json")});
-    EXPECT_EQ(r.statut, 0) << r.erreurs.toStdString();
-    const QJsonArray calculs = QJsonDocument::fromJson(r.sortie.toUtf8()).object()[u"calculs"].toArray();
+    const Execution r = LancerCli({QStringLiteral("calculer"), CheminExemple("eglise-contreforts.Tolvane"), QStringLiteral("--json")});
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonArray calculs = QJsonDocument::fromJson(r.sortie().toUtf8()).object()[u"calculs"].toArray();
     ASSERT_EQ(calculs.size(), 2);
     EXPECT_EQ(calculs[0].toObject()[u"nom"].toString(), QStringLiteral("Contrefort nef C3"));
     EXPECT_EQ(calculs[1].toObject()[u"nom"].toString(), QStringLiteral("Contrefort chœur C7"));
@@ -260,10 +231,10 @@ TEST(CliCalculer, RefusesWrongCommandsAndUnreadableDocumentsWithoutCrashing)
         QString message;
     } cas[] = {
         {"document manquant", {QStringLiteral("calculer")}, 3, QStringLiteral("Document manquant")},
-        {"option inconnue", {QStringLiteral("calculer"), exemple("exemple-combinaisons.Tolvane"), QStringLiteral("--xml")},
+        {"option inconnue", {QStringLiteral("calculer"), CheminExemple("exemple-combinaisons.Tolvane"), QStringLiteral("--xml")},
          3, QStringLiteral("Option inconnue : --xml")},
         {"deux documents",
-         {QStringLiteral("calculer"), exemple("exemple-combinaisons.Tolvane"), exemple("eglise-contreforts.Tolvane")}, 3,
+         {QStringLiteral("calculer"), CheminExemple("exemple-combinaisons.Tolvane"), CheminExemple("eglise-contreforts.Tolvane")}, 3,
          QStringLiteral("Un seul document")},
         {"fichier absent", {QStringLiteral("calculer"), dir.filePath(QStringLiteral("absent.Tolvane"))}, 3,
          QStringLiteral("Document introuvable")},
@@ -271,19 +242,19 @@ TEST(CliCalculer, RefusesWrongCommandsAndUnreadableDocumentsWithoutCrashing)
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
-        const Execution r = lancer(c.arguments);
-        EXPECT_TRUE(r.termineNormalement);
-        EXPECT_EQ(r.statut, c.statut);
-        EXPECT_TRUE(r.erreurs.contains(c.message)) << r.erreurs.toStdString();
-        EXPECT_TRUE(r.sortie.isEmpty());
+        const Execution r = LancerCli(c.arguments);
+        EXPECT_TRUE(r.normalExit);
+        EXPECT_EQ(r.status, c.statut);
+        EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+        EXPECT_TRUE(r.sortie().isEmpty());
     }
 
-    const Execution binaire = lancer({QStringLiteral("calculer"), garbage, QStringLiteral("--json")});
-    EXPECT_TRUE(binaire.termineNormalement);
-    EXPECT_GE(binaire.statut, 0);
-    EXPECT_LE(binaire.statut, 3);
+    const Execution binaire = LancerCli({QStringLiteral("calculer"), garbage, QStringLiteral("--json")});
+    EXPECT_TRUE(binaire.normalExit);
+    EXPECT_GE(binaire.status, 0);
+    EXPECT_LE(binaire.status, 3);
 
-    const Execution aide = lancer({QStringLiteral("--help")});
-    EXPECT_TRUE(aide.sortie.contains(QStringLiteral("calculer DOCUMENT [--json]")));
-    EXPECT_TRUE(aide.sortie.contains(QStringLiteral("DONNÉES INVALIDES")));
+    const Execution aide = LancerCli({QStringLiteral("--help")});
+    EXPECT_TRUE(aide.sortie().contains(QStringLiteral("calculer DOCUMENT [--json]")));
+    EXPECT_TRUE(aide.sortie().contains(QStringLiteral("DONNÉES INVALIDES")));
 }

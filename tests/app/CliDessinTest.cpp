@@ -3,39 +3,14 @@
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Execution {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Execution Lancer(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TOLVANE_CLI_PATH), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-TSection Section(double niveau, double longueur)
-{
-    TSection s;
-    s.se_niveau = niveau;
-    s.se_htrsec = longueur;
-    s.se_lrgsec = 0.8;
-    s.se_mvol = 2000;
-    s.se_resistance = 5;
-    s.se_angfrottrad = 0.6;
-    return s;
-}
 
 // "Contour": the two sections of the drawing example, without load.
 // "Charges": the same buttress with a permanent and a wind point load at the
@@ -52,15 +27,15 @@ protected:
             calcul->DAP->CalCRC();
             document.AddCalcul(calcul);
         };
-        ajouter(QStringLiteral("Contour"), {Section(0, 1.0), Section(3, 0.6)});
-        TSection bas = Section(0, 1.0);
+        ajouter(QStringLiteral("Contour"), {SectionDeTest(0, 1.0), SectionDeTest(3, 0.6)});
+        TSection bas = SectionDeTest(0, 1.0);
         bas.se_chargeRW = 200;
-        TSection haut = Section(3, 0.6);
+        TSection haut = SectionDeTest(3, 0.6);
         haut.se_posicharge = 0.3;
         haut.se_chargePG = {0, -2000};
         haut.se_chargePW = {300, 0};
         ajouter(QStringLiteral("Charges"), {bas, haut});
-        TSection vide = Section(0, 1.0);
+        TSection vide = SectionDeTest(0, 1.0);
         vide.se_mvol = 0;
         ajouter(QStringLiteral("Invalide"), {vide});
         chemin = dossier.filePath(QStringLiteral("contreforts.Tolvane"));
@@ -69,7 +44,7 @@ protected:
 
     Execution Dessin(const QString& calcul, const QStringList& options)
     {
-        return Lancer(QStringList{QStringLiteral("dessin"), chemin, QStringLiteral("--calcul"), calcul} + options);
+        return LancerCli(QStringList{QStringLiteral("dessin"), chemin, QStringLiteral("--calcul"), calcul} + options);
     }
 
     QTemporaryDir dossier;
@@ -230,7 +205,7 @@ TEST_F(DocumentDessin, IncorrectCommandsAreRefusedWithoutWritingAnything)
         {{dossier.filePath(QStringLiteral("absent.Tolvane")), calcul, contour, o, png}, ""},
     };
     for (const Cas& c : cas) {
-        const Execution e = Lancer(QStringList{QStringLiteral("dessin")} + c.arguments);
+        const Execution e = LancerCli(QStringList{QStringLiteral("dessin")} + c.arguments);
         EXPECT_EQ(e.status, 3) << c.message;
         EXPECT_FALSE(e.err.isEmpty()) << c.message;
         EXPECT_TRUE(e.err.contains(QString::fromUtf8(c.message))) << c.message << " / " << e.err.toStdString();
@@ -248,7 +223,7 @@ TEST(CliDessin, DrawsTheShippedExamples)
 {
     QTemporaryDir dossier;
     const QString png = dossier.filePath(QStringLiteral("eglise.png"));
-    const Execution e = Lancer({QStringLiteral("dessin"), QStringLiteral(TOLVANE_EXAMPLES_DIR "/eglise-contreforts.Tolvane"),
+    const Execution e = LancerCli({QStringLiteral("dessin"), QStringLiteral(TOLVANE_EXAMPLES_DIR "/eglise-contreforts.Tolvane"),
                                 QStringLiteral("--calcul"), QStringLiteral("Contrefort nef C3"), QStringLiteral("--affichage"),
                                 QStringLiteral("les-deux"), QStringLiteral("-o"), png});
     EXPECT_EQ(e.status, 0) << e.err.toStdString();
@@ -257,10 +232,10 @@ TEST(CliDessin, DrawsTheShippedExamples)
     EXPECT_GT(PixelsDe(image, kBleu), 100);
     EXPECT_GT(PixelsDe(image, QColor(0xFF, 0xCC, 0x99)), 20); // ACCEPTABLE sections
 
-    const Execution aide = Lancer({QStringLiteral("dessin"), QStringLiteral("--help")});
+    const Execution aide = LancerCli({QStringLiteral("dessin"), QStringLiteral("--help")});
     EXPECT_EQ(aide.status, 0);
     EXPECT_TRUE(QString::fromUtf8(aide.out).contains(QStringLiteral("Usage : tolvane-cli dessin")));
-    EXPECT_TRUE(QString::fromUtf8(Lancer({QStringLiteral("--help")}).out).contains(QStringLiteral("dessin DOCUMENT")));
+    EXPECT_TRUE(QString::fromUtf8(LancerCli({QStringLiteral("--help")}).out).contains(QStringLiteral("dessin DOCUMENT")));
 }
 
 } // namespace

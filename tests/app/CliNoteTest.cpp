@@ -2,37 +2,12 @@
 #include "model/DonneesAppli.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
+#include "CliRun.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Execution {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-Execution Lancer(const QStringList& arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TOLVANE_CLI_PATH), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
-}
-
-TSection Section(double niveau, double longueur)
-{
-    TSection s;
-    s.se_niveau = niveau;
-    s.se_htrsec = longueur;
-    s.se_lrgsec = 0.8;
-    s.se_mvol = 2000;
-    s.se_resistance = 5;
-    s.se_angfrottrad = 0.6;
-    return s;
-}
 
 // A document of three calculations: the two-section buttress of the worked
 // example, one whose top section is pushed sideways with nothing above it
@@ -50,15 +25,15 @@ protected:
             calcul->DAP->CalCRC();
             document.AddCalcul(calcul);
         };
-        TSection haut = Section(3, 0.6);
+        TSection haut = SectionDeTest(3, 0.6);
         haut.se_chargePG = {0, -2000};
         haut.se_posicharge = 0.3;
         haut.se_chargePW = {300, 0};
-        ajouter(QStringLiteral("Contrefort A"), {Section(0, 1.0), haut}, QStringLiteral("h < 2 m & pile"));
-        TSection pousse = Section(2, 0.6);
+        ajouter(QStringLiteral("Contrefort A"), {SectionDeTest(0, 1.0), haut}, QStringLiteral("h < 2 m & pile"));
+        TSection pousse = SectionDeTest(2, 0.6);
         pousse.se_chargePW = {500, 0};
-        ajouter(QStringLiteral("Poussé"), {Section(0, 1.0), pousse}, {});
-        TSection vide = Section(0, 1.0);
+        ajouter(QStringLiteral("Poussé"), {SectionDeTest(0, 1.0), pousse}, {});
+        TSection vide = SectionDeTest(0, 1.0);
         vide.se_mvol = 0;
         ajouter(QStringLiteral("Invalide"), {vide}, {});
         chemin = dossier.filePath(QStringLiteral("église.Tolvane"));
@@ -79,7 +54,7 @@ QByteArray Lire(const QString& chemin)
 
 TEST_F(DocumentNote, WritesThePageOfTheNamedCalculation)
 {
-    const Execution note = Lancer({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Contrefort A")});
+    const Execution note = LancerCli({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Contrefort A")});
     EXPECT_EQ(note.status, 0) << note.err.toStdString();
     const QString page = QString::fromUtf8(note.out);
     EXPECT_TRUE(page.startsWith(QStringLiteral("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
@@ -92,7 +67,7 @@ TEST_F(DocumentNote, WritesThePageOfTheNamedCalculation)
     EXPECT_TRUE(page.contains(QStringLiteral("<TD class=\"OK\" align=\"center\" >4.89</TD>")));
     EXPECT_FALSE(page.contains(QStringLiteral("D O N N E E S")));
 
-    const Execution donnees = Lancer({QStringLiteral("note"), chemin, QStringLiteral("--donnees"), QStringLiteral("--calcul"),
+    const Execution donnees = LancerCli({QStringLiteral("note"), chemin, QStringLiteral("--donnees"), QStringLiteral("--calcul"),
                                       QStringLiteral("Contrefort A")});
     EXPECT_EQ(donnees.status, 0);
     const QString avecDonnees = QString::fromUtf8(donnees.out);
@@ -103,7 +78,7 @@ TEST_F(DocumentNote, WritesThePageOfTheNamedCalculation)
 
     // The same page in a file, marked as UTF-8 for the browser.
     const QString html = dossier.filePath(QStringLiteral("note.html"));
-    const Execution fichier = Lancer({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Contrefort A"),
+    const Execution fichier = LancerCli({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Contrefort A"),
                                       QStringLiteral("-o"), html});
     EXPECT_EQ(fichier.status, 0);
     EXPECT_TRUE(fichier.out.isEmpty());
@@ -113,7 +88,7 @@ TEST_F(DocumentNote, WritesThePageOfTheNamedCalculation)
 TEST_F(DocumentNote, PdfHasPrintedPages)
 {
     const QString pdf = dossier.filePath(QStringLiteral("note.PDF"));
-    const Execution note = Lancer({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Contrefort A"),
+    const Execution note = LancerCli({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Contrefort A"),
                                    QStringLiteral("--donnees"), QStringLiteral("-o"), pdf});
     EXPECT_EQ(note.status, 0) << note.err.toStdString();
     const QByteArray octets = Lire(pdf);
@@ -150,7 +125,7 @@ TEST_F(DocumentNote, RefusalsGoToStandardErrorWithTheirStatus)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Execution note = Lancer(QStringList{QStringLiteral("note")} + c.arguments);
+        const Execution note = LancerCli(QStringList{QStringLiteral("note")} + c.arguments);
         EXPECT_EQ(note.status, c.status);
         EXPECT_TRUE(note.err.contains(QString::fromUtf8(c.message))) << note.err.toStdString();
         EXPECT_TRUE(note.out.isEmpty());
@@ -160,7 +135,7 @@ TEST_F(DocumentNote, RefusalsGoToStandardErrorWithTheirStatus)
 
 TEST_F(DocumentNote, NonConformingCalculationStillGetsItsNote)
 {
-    const Execution note = Lancer({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Poussé")});
+    const Execution note = LancerCli({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Poussé")});
     EXPECT_EQ(note.status, 1);
     const QString page = QString::fromUtf8(note.out);
     EXPECT_TRUE(page.contains(QStringLiteral("<TD class=\"NOK\" align=\"center\" >90.00</TD>")));
@@ -168,7 +143,7 @@ TEST_F(DocumentNote, NonConformingCalculationStillGetsItsNote)
 
 TEST(CliNoteExample, ShippedWorkedExampleGivesItsNote)
 {
-    const Execution note = Lancer({QStringLiteral("note"), QStringLiteral(TOLVANE_EXAMPLES_DIR "/exemple-combinaisons.Tolvane"),
+    const Execution note = LancerCli({QStringLiteral("note"), QStringLiteral(TOLVANE_EXAMPLES_DIR "/exemple-combinaisons.Tolvane"),
                                    QStringLiteral("--calcul"), QStringLiteral("Exemple")});
     ASSERT_EQ(note.status, 0) << note.err.toStdString();
     const QString page = QString::fromUtf8(note.out);

@@ -2,6 +2,7 @@
 // document, in tab order, with validation, and prints each verdict.
 
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliSupport.h"
 
 #include "documents/DocumentFile.h"
 #include "model/DonneesAppli.h"
@@ -26,12 +27,6 @@ const char* const kUsageCalculer =
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
     "calcul NON CONFORME ; 2 au moins un calcul aux données invalides (ou dont le calcul a\n"
     "échoué), ce qui l'emporte sur 1 ; 3 document illisible ou commande incorrecte.\n";
-
-void ecrire(std::FILE* flux, const QString& texte)
-{
-    const QByteArray octets = texte.toUtf8();
-    std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux);
-}
 
 // The desktop of a command-line run: the messages of the calculation are kept
 // for the report, every question is declined and nothing waits for a user.
@@ -245,11 +240,11 @@ int CommandeCalculer(const QStringList& args)
             std::fputs(kUsageCalculer, stdout);
             return 0;
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            ecrire(stderr, QStringLiteral("Option inconnue : %1\n\n").arg(arg));
+            EcrireFlux(stderr, QStringLiteral("Option inconnue : %1\n\n").arg(arg));
             std::fputs(kUsageCalculer, stderr);
             return 3;
         } else if (!chemin.isEmpty()) {
-            ecrire(stderr, QStringLiteral("Un seul document à la fois : %1\n\n").arg(arg));
+            EcrireFlux(stderr, QStringLiteral("Un seul document à la fois : %1\n\n").arg(arg));
             std::fputs(kUsageCalculer, stderr);
             return 3;
         } else {
@@ -257,7 +252,7 @@ int CommandeCalculer(const QStringList& args)
         }
     }
     if (chemin.isEmpty()) {
-        ecrire(stderr, QStringLiteral("Document manquant.\n\n"));
+        EcrireFlux(stderr, QStringLiteral("Document manquant.\n\n"));
         std::fputs(kUsageCalculer, stderr);
         return 3;
     }
@@ -267,19 +262,19 @@ int CommandeCalculer(const QStringList& args)
     try {
         document = LireDocument(chemin);
     } catch (const ETolvane& e) {
-        ecrire(stderr, e.message() + u'\n');
+        EcrireFlux(stderr, e.message() + u'\n');
         return 3;
     } catch (const std::exception& e) {
-        ecrire(stderr, QStringLiteral("Le document %1 ne peut pas être lu : %2\n").arg(chemin, QString::fromLocal8Bit(e.what())));
+        EcrireFlux(stderr, QStringLiteral("Le document %1 ne peut pas être lu : %2\n").arg(chemin, QString::fromLocal8Bit(e.what())));
         return 3;
     }
     if (document->NbCalculsIgnores > 0)
-        ecrire(stderr, QStringLiteral("Attention : %1 calcul(s) illisible(s) ignoré(s) dans %2\n")
+        EcrireFlux(stderr, QStringLiteral("Attention : %1 calcul(s) illisible(s) ignoré(s) dans %2\n")
                            .arg(document->NbCalculsIgnores)
                            .arg(chemin));
 
     if (document->Calculs.isEmpty())
-        ecrire(stderr, QStringLiteral("Aucun calcul dans le document %1\n").arg(chemin));
+        EcrireFlux(stderr, QStringLiteral("Aucun calcul dans le document %1\n").arg(chemin));
 
     bool nonConforme = false;
     bool nonCalcule = false;
@@ -297,7 +292,7 @@ int CommandeCalculer(const QStringList& args)
                 ligne += QStringLiteral("DONNÉES INVALIDES : ") + issue.erreur;
             else
                 ligne += QStringLiteral("ÉCHEC DU CALCUL : ") + issue.erreur;
-            ecrire(stdout, ligne + u'\n');
+            EcrireFlux(stdout, ligne + u'\n');
             continue;
         }
         // Results that were not computed are not shown: they would be those of
@@ -322,7 +317,7 @@ int CommandeCalculer(const QStringList& args)
         const Json racine = Json::objet()
                                 .membre(QStringLiteral("document"), Json::chaine(chemin))
                                 .membre(QStringLiteral("calculs"), std::move(calculs));
-        ecrire(stdout, racine.texte() + u'\n');
+        EcrireFlux(stdout, racine.texte() + u'\n');
     }
     std::fflush(stdout);
     if (nonCalcule)

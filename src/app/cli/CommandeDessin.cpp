@@ -2,15 +2,11 @@
 // buttress drawing as a command text or as a picture (PNG, PDF or SVG).
 
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliSupport.h"
 
-#include "documents/Calcul.h"
-#include "documents/DocumentFile.h"
 #include "drawing/ButtressDrawing.h"
 #include "drawing/DrawingCommands.h"
 #include "drawing/DrawingRenderer.h"
-#include "model/Calculation.h"
-#include "model/DonneesAppli.h"
-#include "util/Errors.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -19,10 +15,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cstdio>
-#include <exception>
 
 namespace {
 
@@ -43,12 +37,6 @@ const char* const kUsageDessin =
 
 constexpr int kTailleMin = 16;
 constexpr int kTailleMax = 8000;
-
-void Erreur(const QString& message)
-{
-    std::fputs(message.toUtf8().constData(), stderr);
-    std::fputc('\n', stderr);
-}
 
 struct OptionsCli {
     QString document;
@@ -188,17 +176,6 @@ QByteArray Rendre(const QString& suffixe, QSize taille, const DessinContrefort& 
     return octets;
 }
 
-// Written whole or not at all.
-bool Ecrire(const QString& chemin, const QByteArray& octets)
-{
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit()) {
-        Erreur(QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(chemin, fichier.errorString()));
-        return false;
-    }
-    return true;
-}
-
 } // namespace
 
 int CommandeDessin(const QStringList& args)
@@ -210,48 +187,28 @@ int CommandeDessin(const QStringList& args)
     OptionsCli o;
     const QString erreurOptions = LireOptions(args, o);
     if (!erreurOptions.isEmpty()) {
-        Erreur(erreurOptions);
+        ErreurCli(erreurOptions);
         std::fputs(kUsageDessin, stderr);
         return 3;
     }
 
-    try {
-        const std::unique_ptr<TFichPb> document = LireDocument(o.document);
-        TCalcul* calcul = TrouverCalcul(*document, o.calcul);
-        if (!calcul) {
-            Erreur(QStringLiteral("Le document %1 n'a pas de calcul nommé « %2 »").arg(o.document, o.calcul));
-            return 3;
-        }
-        TDonneesAppli& DA = *calcul->DAP;
-        // The drawing scales and the resultants come from the calculation: a
-        // drawing of data that failed validation would show loads unscaled and
-        // results never computed.
-        if (!CalculerDonnees(DA)) {
-            Erreur(QStringLiteral("Calcul « %1 » non effectué : aucun dessin n'est produit").arg(o.calcul));
-            return 2;
-        }
-        const int statut = DA.Data.StatutGlobal >= 2 ? 1 : 0;
-        const DessinContrefort dessin = ConstruireDessin(DA.Data, o.dessin);
-
-        if (o.commandes || o.sortie.isEmpty()) {
-            const QByteArray octets = dessin.texte.toUtf8();
-            std::fwrite(octets.constData(), 1, std::size_t(octets.size()), stdout);
-            std::fflush(stdout);
-        }
+    return ExecuterCli([&o] {
+        CalculCli calcul;
+        // The drawing scales and the resultants come from the calculation.
+        if (const int refus = CalculerPourCli(o.document, o.calcul, QStringLiteral("aucun dessin n'est produit"), calcul);
+            refus >= 0)
+            return refus;
+        const DessinContrefort dessin = ConstruireDessin(calcul.DA->Data, o.dessin);
+        if (o.commandes || o.sortie.isEmpty())
+            EcrireFlux(stdout, dessin.texte);
         if (o.sortie.isEmpty())
-            return statut;
+            return calcul.statut;
         const QString suffixe = QFileInfo(o.sortie).suffix().toLower();
         const QByteArray image = Rendre(suffixe, o.taille, dessin, QStringLiteral("Dessin - %1").arg(o.calcul));
         if (image.isEmpty()) {
-            Erreur(QStringLiteral("Le dessin n'a pas pu être rendu en %1").arg(suffixe.toUpper()));
+            ErreurCli(QStringLiteral("Le dessin n'a pas pu être rendu en %1").arg(suffixe.toUpper()));
             return 3;
         }
-        return Ecrire(o.sortie, image) ? statut : 3;
-    } catch (const ETolvane& e) {
-        Erreur(e.message());
-        return 3;
-    } catch (const std::exception& e) {
-        Erreur(QStringLiteral("Erreur : %1").arg(QString::fromUtf8(e.what())));
-        return 3;
-    }
+        return EcrireFichierCli(o.sortie, image) ? calcul.statut : 3;
+    });
 }

@@ -1,0 +1,60 @@
+#include "app/cli/CliSupport.h"
+
+#include "documents/Calcul.h"
+#include "documents/DocumentFile.h"
+#include "model/Calculation.h"
+#include "model/DonneesAppli.h"
+#include "util/Errors.h"
+
+#include <QSaveFile>
+#include <exception>
+
+void EcrireFlux(std::FILE* flux, const QString& texte)
+{
+    const QByteArray octets = texte.toUtf8();
+    std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux);
+    std::fflush(flux);
+}
+
+void ErreurCli(const QString& message) { EcrireFlux(stderr, message + u'\n'); }
+
+bool EcrireFichierCli(const QString& chemin, const QByteArray& octets)
+{
+    QSaveFile fichier(chemin);
+    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit()) {
+        ErreurCli(QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(chemin, fichier.errorString()));
+        return false;
+    }
+    return true;
+}
+
+int CalculerPourCli(const QString& chemin, const QString& nom, const QString& produit, CalculCli& resultat)
+{
+    resultat.document = LireDocument(chemin);
+    TCalcul* calcul = TrouverCalcul(*resultat.document, nom);
+    if (!calcul) {
+        ErreurCli(QStringLiteral("Le document %1 n'a pas de calcul nommé « %2 »").arg(chemin, nom));
+        return 3;
+    }
+    resultat.DA = calcul->DAP.get();
+    // Results of data that failed validation were never computed: the reason
+    // is on standard error and nothing is produced from them.
+    if (!CalculerDonnees(*resultat.DA)) {
+        ErreurCli(QStringLiteral("Calcul « %1 » non effectué : %2").arg(nom, produit));
+        return 2;
+    }
+    resultat.statut = resultat.DA->Data.StatutGlobal >= 2 ? 1 : 0;
+    return -1;
+}
+
+int ExecuterCli(const std::function<int()>& corps)
+{
+    try {
+        return corps();
+    } catch (const ETolvane& e) {
+        ErreurCli(e.message());
+    } catch (const std::exception& e) {
+        ErreurCli(QStringLiteral("Erreur : %1").arg(QString::fromUtf8(e.what())));
+    }
+    return 3;
+}
