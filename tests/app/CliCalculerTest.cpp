@@ -42,9 +42,9 @@ private:
     QString corps_;
 };
 
-QList<TSection> valide() { return {SectionDeTest(0), SectionDeTest(3, 0.6)}; }
+QList<TSection> valide() { return {SectionMaconnerie(0), SectionMaconnerie(3, 0.6)}; }
 
-QList<TSection> invalide() { return {SectionDeTest(0), SectionDeTest(0.04)}; }
+QList<TSection> invalide() { return {SectionMaconnerie(0), SectionMaconnerie(0.04)}; }
 
 // A horizontal load at the top section, where no masonry gives weight.
 QList<TSection> nonConforme()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/DonneesAppli.h"
+#include "support/Sections.h"
 
 #include <QByteArray>
 #include <QProcess>
@@ -30,15 +30,3 @@ inline QString CheminExemple(const char* nom)
     return QStringLiteral(TOLVANE_EXAMPLES_DIR "/") + QString::fromLatin1(nom);
 }
 
-// A valid section without loads: 0.8 m wide, 2000 daN/m³, 5 MPa, 0.6 rad.
-inline TSection SectionDeTest(double niveau, double longueur = 1.0)
-{
-    TSection s;
-    s.se_niveau = niveau;
-    s.se_htrsec = longueur;
-    s.se_lrgsec = 0.8;
-    s.se_mvol = 2000;
-    s.se_resistance = 5;
-    s.se_angfrottrad = 0.6;
-    return s;
-}

@@ -5,6 +5,8 @@
 
 #include <QList>
 #include <cmath>
+#include "support/Sections.h"
+
 #include <gtest/gtest.h>
 #include <new>
 #include <numbers>
@@ -14,27 +16,15 @@ namespace {
 
 constexpr double kDegres = 180 / std::numbers::pi;
 
-TSection maconnerie(double niveau, double longueur, double largeur)
-{
-    TSection s;
-    s.se_niveau = niveau;
-    s.se_htrsec = longueur;
-    s.se_lrgsec = largeur;
-    s.se_mvol = 2000;
-    s.se_resistance = 5;
-    s.se_angfrottrad = 0.6;
-    return s;
-}
-
 // Two sections 3 m apart, tapering from 1 m to 0.6 m, 0.8 m wide; at the top a
 // permanent load of 2000 daN at x = 0.3 m and a wind load of 300 daN.
 void exempleContrefort(TDonneesAppli& DA)
 {
-    TSection haut = maconnerie(3, 0.6, 0.8);
+    TSection haut = SectionMaconnerie(3, 0.6, 0.8);
     haut.se_chargePG = {0, -2000};
     haut.se_posicharge = 0.3;
     haut.se_chargePW = {300, 0};
-    DA.Data.Sections = QList<TSection>{maconnerie(0, 1.0, 0.8), haut};
+    DA.Data.Sections = QList<TSection>{SectionMaconnerie(0, 1.0, 0.8), haut};
 }
 
 void expectTorseur(const TV3R& actual, const TV3R& expected, double tolerance, const char* what)
@@ -120,7 +110,7 @@ TEST(Calculer, SingleSectionWithACentredVerticalLoad)
 {
     FakePlatformServices platform;
     TDonneesAppli DA;
-    TSection s = maconnerie(0, 0.6, 0.5);
+    TSection s = SectionMaconnerie(0, 0.6, 0.5);
     s.se_chargePG = {0, -1000};
     s.se_posicharge = 0.3;
     DA.Data.Sections = QList<TSection>{s};

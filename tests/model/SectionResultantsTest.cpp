@@ -2,6 +2,8 @@
 
 #include <QList>
 #include <cmath>
+#include "support/Sections.h"
+
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -9,15 +11,7 @@ namespace {
 
 TSection maconnerie(double niveau, double longueur = 1, double largeur = 1, double parement = 0)
 {
-    TSection s;
-    s.se_niveau = niveau;
-    s.se_htrsec = longueur;
-    s.se_lrgsec = largeur;
-    s.se_posisec = parement;
-    s.se_mvol = 2000;
-    s.se_resistance = 5;
-    s.se_angfrottrad = 0.6;
-    return s;
+    return SectionMaconnerie(niveau, longueur, largeur, parement);
 }
 
 TData buttress(std::initializer_list<TSection> sections)

@@ -4,6 +4,8 @@
 #include "support/FakePlatformServices.h"
 
 #include <QRegularExpression>
+#include "support/Sections.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -30,26 +32,14 @@ QList<QStringList> PremieresLignes(const QString& corps)
     return lignes;
 }
 
-TSection Section(double niveau, double longueur)
-{
-    TSection s;
-    s.se_niveau = niveau;
-    s.se_htrsec = longueur;
-    s.se_lrgsec = 0.8;
-    s.se_mvol = 2000;
-    s.se_resistance = 5;
-    s.se_angfrottrad = 0.6;
-    return s;
-}
-
 } // namespace
 
 TEST(WorkedExampleNote, BottomSectionRowMatchesCellForCell)
 {
     FakePlatformServices fake;
     TDonneesAppli DA;
-    DA.Data.Sections.append(Section(0, 1.0));
-    TSection haut = Section(3, 0.6);
+    DA.Data.Sections.append(SectionMaconnerie(0, 1.0));
+    TSection haut = SectionMaconnerie(3, 0.6);
     haut.se_chargePG = {0, -2000};
     haut.se_posicharge = 0.3;
     haut.se_chargePW = {300, 0};
