@@ -149,6 +149,15 @@ TEST(ButtressText, WriteReadWriteIsIdentical)
     EXPECT_EQ(back.Data.Sections[0].se_comment, QStringLiteral("h < 2 m & pile"));
     da.CalCRC();
     EXPECT_EQ(back.DA_CRC, da.DA_CRC);
+
+    // Loaded (clean), then saved and read again without change: still clean.
+    back.ClearModified();
+    QString saved = back.DAToStr();
+    back.StrToDA(saved);
+    EXPECT_FALSE(back.Modified());
+    back.Data.Sections[1].se_comment = QStringLiteral("retouché");
+    back.CalCRC();
+    EXPECT_TRUE(back.Modified());
 }
 
 TEST(ButtressText, ToleratesShortAndGarbledLines)
