@@ -31,6 +31,14 @@ bool estBlanc(const QString& texte)
     return std::all_of(texte.cbegin(), texte.cend(), [](QChar c) { return c.unicode() <= 32; });
 }
 
+// Length of the end of the text that starts at its first non-blank
+// character; 0 when the text is blank.
+qsizetype longueurNonBlanche(const QString& texte)
+{
+    const auto premier = std::find_if(texte.cbegin(), texte.cend(), [](QChar c) { return c.unicode() > 32; });
+    return texte.cend() - premier;
+}
+
 // Checksum of all the UTF-16 little-endian bytes of the text, its length
 // included even when it is empty.
 std::uint32_t checksumUtf16(const QString& texte)
@@ -182,8 +190,12 @@ void TFichPb::LoadFromString(QString S)
     pbCRCdsk = pbCRC;
 
     // Blank lines after the last calculation are no calculation: reading them
-    // would add a nameless tab to the document.
-    while (!estBlanc(S)) {
+    // would add a nameless tab to the document. Reading only removes text from
+    // the front of S, so its first non-blank character stays in place until S
+    // is shorter than the end it starts: a long run of blank lines is scanned
+    // once, not again after every calculation.
+    qsizetype nonBlanc = longueurNonBlanche(S);
+    while (nonBlanc > 0) {
         try {
             AddCalcul(TCalcul::CreateFromStr(S, vbase, via));
         } catch (const EInOutError&) {
@@ -191,6 +203,8 @@ void TFichPb::LoadFromString(QString S)
         } catch (const ETolvane&) {
             ++NbCalculsIgnores;
         }
+        if (S.size() < nonBlanc)
+            nonBlanc = longueurNonBlanche(S);
     }
 }
 

@@ -10,6 +10,21 @@ namespace {
 // before it could exhaust the memory.
 constexpr int kMaxSections = 100000;
 
+// Number of lines ExtraireLigne can still take from T, counted up to limite.
+qsizetype lignesRestantes(const QString& T, qsizetype limite)
+{
+    qsizetype lignes = 0;
+    qsizetype debut = 0;
+    while (lignes < limite && debut < T.size()) {
+        ++lignes;
+        const qsizetype fin = T.indexOf(kCrLf, debut);
+        if (fin < 0)
+            break;
+        debut = fin + kCrLf.size();
+    }
+    return lignes;
+}
+
 } // namespace
 
 QString DataVersTexte(const TData& data)
@@ -24,7 +39,7 @@ void TexteVersData(QString& T, TData& data)
 {
     data.Comment = ExtraireLigne(T);
     const int n = LireEntierLigne(T);
-    if (n < 0 || n > kMaxSections)
+    if (n < 0 || n > kMaxSections || n - lignesRestantes(T, n) > kMaxSectionsSansLigne)
         throw ERangeError(QStringLiteral("Nombre de sections incorrect : %1").arg(n));
     data.Sections.resize(n);
     for (TSection& section : data.Sections)

@@ -7,11 +7,19 @@
 // The one text form of a buttress: comment line, count line, one line per
 // section of 23 TAB-ended numbers and the section comment.
 
+// A count line may promise more sections than the text still holds (a
+// truncated calculation): the missing ones are read from empty lines. Each
+// still costs a whole section, so a garbled count of a few bytes could demand
+// gigabytes; beyond this many missing lines the count is refused.
+inline constexpr int kMaxSectionsSansLigne = 100;
+
 // Lines 4 onward of the buttress text.
 QString DataVersTexte(const TData& data);
 // Reads a sections text from the front of T into data, consuming its lines.
-// Existing sections keep their values where a line is short or garbled.
-// Throws ERangeError on a negative (or absurdly large) section count.
+// Existing sections keep their values where a line is short, garbled or
+// missing. Throws ERangeError on a negative or absurdly large section count,
+// and on a count that exceeds the lines left in T by more than
+// kMaxSectionsSansLigne.
 void TexteVersData(QString& T, TData& data);
 
 QString SectionVersTexte(const TSection& section);

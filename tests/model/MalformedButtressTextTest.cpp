@@ -1,0 +1,74 @@
+#include "model/ButtressText.h"
+#include "model/DonneesAppli.h"
+#include "util/Errors.h"
+#include "util/TextFields.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A complete section line whose level tells the lines apart.
+QString ligneSection(int niveau)
+{
+    QString ligne = QString::number(niveau) + kTab;
+    for (int i = 1; i < 23; ++i)
+        ligne += QStringLiteral("1") + kTab;
+    return ligne + QStringLiteral("s") + kCrLf;
+}
+
+} // namespace
+
+// A count line promising sections that the text does not hold: a few missing
+// lines are a truncated calculation and read as empty lines; a garbled count
+// demanding thousands of sections from nothing is refused instead of
+// allocating them.
+TEST(ButtressTextMalformed, CountBeyondTheLinesLeftIsBounded)
+{
+    const struct {
+        const char* name;
+        int lignes;         // complete section lines present
+        bool finSansCrLf;   // the last line has no CR LF
+        int compte;         // count line
+        bool refuse;
+    } cases[] = {
+        {"compte exact", 3, false, 3, false},
+        {"une ligne manquante", 1, false, 2, false},
+        {"manquantes jusqu'à la limite", 1, false, 1 + kMaxSectionsSansLigne, false},
+        {"une manquante de trop", 1, false, 2 + kMaxSectionsSansLigne, true},
+        {"aucune ligne, limite", 0, false, kMaxSectionsSansLigne, false},
+        {"compte énorme sans ligne", 0, false, 99999, true},
+        {"dernière ligne sans CR LF", 2, true, 2 + kMaxSectionsSansLigne, false},
+        {"grand contrefort complet", 3 * kMaxSectionsSansLigne, false, 3 * kMaxSectionsSansLigne, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString texte = QStringLiteral("commentaire") + kCrLf + QString::number(c.compte) + kCrLf;
+        for (int i = 0; i < c.lignes; ++i)
+            texte += ligneSection(i + 1);
+        if (c.finSansCrLf)
+            texte.chop(2);
+        TData data;
+        if (c.refuse) {
+            EXPECT_THROW(TexteVersData(texte, data), ERangeError);
+            continue;
+        }
+        TexteVersData(texte, data);
+        ASSERT_EQ(data.Sections.size(), c.compte);
+        EXPECT_TRUE(texte.isEmpty());
+        for (int i = 0; i < c.lignes; ++i)
+            EXPECT_EQ(data.Sections[i].se_niveau, i + 1);
+        for (int i = c.lignes; i < c.compte; ++i)
+            EXPECT_EQ(data.Sections[i].se_htrsec, 0) << "section " << i << " read from an empty line";
+        EXPECT_EQ(data.Comment, QStringLiteral("commentaire"));
+    }
+}
+
+// The whole buttress text refuses the garbled count the same way, so that the
+// calculation holding it is skipped by the document reader.
+TEST(ButtressTextMalformed, StrToDARefusesAGarbledCount)
+{
+    TDonneesAppli da;
+    QString texte = QStringLiteral("A\r\n2024\r\nR\r\nc\r\n50000\r\n") + ligneSection(1);
+    EXPECT_THROW(da.StrToDA(texte), ERangeError);
+    EXPECT_LE(da.Data.Sections.size(), 1);
+}
