@@ -5,7 +5,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -197,9 +197,13 @@ QString TexteReel(double value)
     if (value == 0)
         return QStringLiteral("0");
 
-    // 15 significant digits: d.dddddddddddddde±x
-    char buffer[40];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    // 15 significant digits: d.dddddddddddddde±x. std::to_chars always writes
+    // a point; the printf family would write the user's decimal comma once the
+    // application has taken on the system locale.
+    char buffer[32];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific, 14);
+    *written.ptr = '\0';
     std::string digits;
     const char* p = buffer;
     for (; *p && *p != 'e'; ++p)

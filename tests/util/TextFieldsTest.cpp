@@ -2,7 +2,9 @@
 #include "util/TextFields.h"
 
 #include <gtest/gtest.h>
+#include <clocale>
 #include <cmath>
+#include <string>
 
 TEST(ExtraireChamp, TakesFieldsOffTheFront)
 {
@@ -136,6 +138,51 @@ TEST(TexteReel, WritesFifteenSignificantDigits)
         ASSERT_TRUE(back.has_value());
         EXPECT_NEAR(*back, v, std::fabs(v) * 1e-14);
     }
+}
+
+namespace {
+
+// Switches the C library's numbers to a locale whose decimal separator is a
+// comma, as a French user's system has, and restores the previous one.
+class LocaleVirgule {
+public:
+    LocaleVirgule() : previous_(std::setlocale(LC_NUMERIC, nullptr))
+    {
+        for (const char* name : {"fr_FR.UTF-8", "fr_FR.utf8", "fr_FR", "de_DE.UTF-8", "de_DE.utf8", "fr_FR@euro"})
+            if (std::setlocale(LC_NUMERIC, name) && *std::localeconv()->decimal_point == ',')
+                return;
+        std::setlocale(LC_NUMERIC, previous_.c_str());
+        previous_.clear();
+    }
+    ~LocaleVirgule()
+    {
+        if (installed())
+            std::setlocale(LC_NUMERIC, previous_.c_str());
+    }
+    bool installed() const { return !previous_.empty(); }
+
+private:
+    std::string previous_;
+};
+
+} // namespace
+
+TEST(TexteReel, KeepsThePointUnderACommaLocale)
+{
+    LocaleVirgule virgule;
+    if (!virgule.installed())
+        GTEST_SKIP() << "no locale with a decimal comma is installed on this machine";
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {2.5, "2.5"}, {1, "1"}, {1.0 / 3, "0.333333333333333"}, {1.5e-7, "1.5E-7"}, {-1.25e20, "-1.25E20"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TexteReel(c.value), QString::fromLatin1(c.text)) << c.text;
+    EXPECT_EQ(V2RVersTexte({1, 0.5}), QStringLiteral("1\t0.5\t"));
+    EXPECT_EQ(LireNombre(u"2.5"), 2.5);
+    EXPECT_EQ(LireNombre(u"2,5"), std::nullopt);
 }
 
 TEST(V2R, WritesTwoTabEndedFieldsAndReadsStrictly)
