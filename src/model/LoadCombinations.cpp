@@ -1,7 +1,6 @@
 #include "model/LoadCombinations.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace {
@@ -79,51 +78,22 @@ void EvaluerSection(TSection& sec, const TCombinaison& c, LibelleDiffere& libell
     }
 }
 
-// The same label built piece by piece, for factors too long for the buffer.
-template <typename Termes>
-QString LibelleLong(const Termes& termes)
-{
-    QString texte;
-    for (const auto& t : termes) {
-        if (t.lettre != 'G') {
-            if (t.valeur == 0)
-                continue;
-            texte += QStringLiteral(" + ");
-        }
-        texte += QString::number(t.valeur, 'f', 2) + QChar(u' ') + QChar(QLatin1Char(t.lettre));
-    }
-    return texte;
-}
-
 } // namespace
 
 const std::array<TCombinaison, 25>& Combinaisons() { return kCombinaisons; }
 
 QString LibelleCombinaison(const TCombinaison& c)
 {
+    // QString::number always writes a point, never the user's decimal comma.
+    QString texte = QString::number(c.g, 'f', 2) + QStringLiteral(" G");
     const struct {
         double valeur;
-        char lettre;
-    } termes[] = {{c.g, 'G'}, {c.s, 'S'}, {c.q, 'Q'}, {c.w, 'W'}};
-    // Written into a local buffer with std::to_chars, which always writes a
-    // point, never the user's decimal comma: one allocation for the text.
-    char texte[4 * 64];
-    char* p = texte;
-    for (const auto& t : termes) {
-        if (t.lettre != 'G') {
-            if (t.valeur == 0)
-                continue;
-            for (char ch : {' ', '+', ' '})
-                *p++ = ch;
-        }
-        const auto ecrit = std::to_chars(p, p + 56, t.valeur, std::chars_format::fixed, 2);
-        if (ecrit.ec != std::errc())
-            return LibelleLong(termes); // a factor of more than 50 digits
-        p = ecrit.ptr;
-        *p++ = ' ';
-        *p++ = t.lettre;
-    }
-    return QString::fromLatin1(texte, p - texte);
+        char16_t lettre;
+    } termes[] = {{c.s, u'S'}, {c.q, u'Q'}, {c.w, u'W'}};
+    for (const auto& t : termes)
+        if (t.valeur != 0)
+            texte += QStringLiteral(" + ") + QString::number(t.valeur, 'f', 2) + QChar(u' ') + QChar(t.lettre);
+    return texte;
 }
 
 int NiveauExcentricite(double e, double X)

@@ -100,7 +100,7 @@ TEST(Combinaisons, LabelOfAnyFactors)
         {{0, 1.5, 0, 0, false}, QStringLiteral("0.00 G + 1.50 S")},
         {{1.35, 0, 0.755, 0, false}, QStringLiteral("1.35 G + 0.76 Q")},
         {{0.9, -0.5, 0, 1.5, false}, QStringLiteral("0.90 G + -0.50 S + 1.50 W")},
-        // Too long for the quick path, still complete.
+        // A factor of 61 digits is written in full.
         {{std::ldexp(1.0, 200), 0, 0, 2, false}, enorme + QStringLiteral(" G + 2.00 W")},
     };
     for (const auto& c : cases)
