@@ -80,11 +80,14 @@ void TDonneesAppli::StrToDA(QString& Sd, int /*versionIA*/)
 
 void TDonneesAppli::CopierDA(const TDonneesAppli& DA)
 {
-    InitDA();
+    // Taken before the reset, so that a model copied onto itself keeps its data.
     QString text = DA.DAToStr();
+    const std::uint32_t crc = DA.DA_CRC;
+    const std::uint32_t crcDsk = DA.DA_CRCdsk;
+    InitDA();
     StrToDA(text);
-    DA_CRC = DA.DA_CRC;
-    DA_CRCdsk = DA.DA_CRCdsk;
+    DA_CRC = crc;
+    DA_CRCdsk = crcDsk;
 }
 
 void TDonneesAppli::CalCRC() { DA_CRC = Checksum::ofText(DAToStr()); }

@@ -279,6 +279,12 @@ TEST(CopierDA, CopiesDataAndModifiedState)
     modified.CopierDA(clean);
     EXPECT_TRUE(modified.Modified());
     EXPECT_EQ(modified.Data.Sections[0].se_htrsec, 2);
+
+    // Copied onto itself, a model keeps its data and its modified state.
+    const QString before = clean.DAToStr();
+    clean.CopierDA(clean);
+    EXPECT_EQ(clean.DAToStr(), before);
+    EXPECT_TRUE(clean.Modified());
 }
 
 TEST(DonneesAppli, HooksAndSmallOperations)
