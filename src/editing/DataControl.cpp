@@ -167,14 +167,19 @@ void TDataControl::LireEtEnregistrer()
         for (TObjetEdite* objet : objets)
             lire(objet);
 
+        // Without a command label, the record takes the label of the first
+        // changed relay.
         QString libelle = FURtext;
+        bool libelleFixe = !libelle.isEmpty();
         QString donnees;
         bool effet = false;
         for (TdcBaseRelais* r : Relais()) {
             if (!r->dcModif)
                 continue;
-            if (libelle.isEmpty())
+            if (!libelleFixe) {
                 libelle = r->BRURtext;
+                libelleFixe = true;
+            }
             donnees += ReferenceObjet(r) + kSepChamp + r->BRValPrec + kSepChamp;
             effet = effet || r->FValeurChangee;
         }

@@ -518,3 +518,52 @@ TEST(DataControl, EnregistrerTousChangementsReachesEveryDataControl)
     EXPECT_EQ(un.nbDefaire(), 1);
     EXPECT_EQ(deux.nbDefaire(), 1);
 }
+
+TEST(DataControl, RecordLabelIsTheCommandsOrThatOfTheFirstChangedRelay)
+{
+    struct Cas {
+        const char* commande;
+        const char* libellePremier;
+        bool premierChange;
+        const char* attendu;
+    };
+    const Cas cas[] = {
+        {"Insérer une section", "premier", true, "Insérer une section"},
+        {"", "premier", true, "premier"},
+        {"", "premier", false, "second"},
+        // The first changed relay names the record even without a label.
+        {"", "", true, ""},
+    };
+    for (const Cas& c : cas) {
+        BancEdition banc;
+        banc.relais.BRURtext = QString::fromUtf8(c.libellePremier);
+        FauxControle ctl2;
+        TdcBaseRelais second;
+        second.BRDataControl = &banc.dc;
+        second.BRURtext = QStringLiteral("second");
+        second.BROnAfficherCdS = [&](bool, const QString& v, bool) { ctl2.contenu = ctl2.affiche = v; };
+        second.BROnLireCdS = [&](QString& v) { v = ctl2.contenu; };
+        second.BROnLireEtatCdS = [&](bool& changed) { changed = ctl2.contenu != ctl2.affiche; };
+        // Each object holds two values: the first relay's and the second's.
+        QString secondeValeur = QStringLiteral("s0");
+        banc.dc.setOnAfficher([&](TObjetEdite* p) {
+            if (!p)
+                return;
+            banc.relais.AfficherValeur(static_cast<FauxCalcul*>(p)->texte);
+            second.AfficherValeur(secondeValeur);
+        });
+        banc.dc.setOnLireFiche([&](TObjetEdite* p) {
+            banc.relais.LireValeur(static_cast<FauxCalcul*>(p)->texte);
+            second.LireValeur(secondeValeur);
+        });
+        banc.selectionner({banc.ajouter(QStringLiteral("p0"))});
+        if (c.premierChange)
+            banc.ctl.contenu = QStringLiteral("p1");
+        ctl2.contenu = QStringLiteral("s1");
+        banc.dc.setURtext(QString::fromUtf8(c.commande));
+        banc.dc.VerifierChangements();
+        ASSERT_EQ(banc.nbDefaire(), 1) << c.attendu;
+        EXPECT_EQ(DecouperEnregUR(banc.dc.aDefaire()).libelle, QString::fromUtf8(c.attendu));
+        EXPECT_EQ(secondeValeur, QStringLiteral("s1"));
+    }
+}

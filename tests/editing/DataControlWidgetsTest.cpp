@@ -309,6 +309,30 @@ TEST(DataControlPanel, PopupWidthFitsTheLongestRowWithinItsBounds)
     }
 }
 
+TEST(DataControlPanel, PopupAnswersThePointerAcrossItsWholeWidthFromTheStart)
+{
+    // The pointer is put in the middle of a wide popup: the rows there answer
+    // before they were ever painted.
+    QString texte;
+    for (int i = 0; i < 30; ++i)
+        texte += QStringLiteral("étape %1\r\n").arg(i);
+    int surlignees = -1;
+    QTimer::singleShot(0, [&] {
+        TFSelUR* popup = popupOuvert();
+        ASSERT_NE(popup, nullptr);
+        // Straight to the handlers: a simulated event would let the rows be
+        // painted first.
+        const QPoint p = popup->LB->viewport()->mapTo(popup, QPoint(popup->width() / 2, centreLigne(*popup, 2).y()));
+        popup->SourisBouge(p);
+        surlignees = popup->Fsavix;
+        popup->SourisRelachee(p);
+        if (popup->isVisible())
+            popup->close();
+    });
+    EXPECT_EQ(SelUR(nullptr, 50, 50, texte.trimmed(), 100, 300, 500), 2);
+    EXPECT_EQ(surlignees, 3);
+}
+
 TEST(DataControlPanel, PopupScrollsWhileThePointerStaysOnTheMargin)
 {
     TFSelUR popup;

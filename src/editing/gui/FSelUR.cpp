@@ -179,7 +179,9 @@ int SelUR(QWidget* DC, int X, int Y, const QString& texte, int hauteur, int larg
     if (largeurMax > 0)
         largeur = std::min(largeur, largeurMax);
     form.resize(largeur, form.height());
-    form.LBactW = form.LB->width() - bordure;
+    // The list fills the form's width; its own geometry follows only once the
+    // form is shown, and the pointer may move before the rows are painted.
+    form.LBactW = largeur - bordure;
 
     QCursor::setPos(X + largeur / 2, Y + 5);
     QEventLoop boucle;
