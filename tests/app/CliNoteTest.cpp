@@ -122,7 +122,12 @@ TEST_F(DocumentNote, RefusalsGoToStandardErrorWithTheirStatus)
          {chemin, QStringLiteral("--calcul"), QStringLiteral("Contrefort A"), QStringLiteral("-o"),
           dossier.filePath(QStringLiteral("absent/note.pdf"))},
          3, "Impossible d'écrire le fichier"},
+        {"sortie sur le document lui-même",
+         {chemin, QStringLiteral("--calcul"), QStringLiteral("Contrefort A"), QStringLiteral("-o"),
+          dossier.filePath(QStringLiteral("./église.Tolvane"))},
+         3, "La note ne peut pas remplacer le document"},
     };
+    const QByteArray documentAvant = Lire(chemin);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const Execution note = LancerCli(QStringList{QStringLiteral("note")} + c.arguments);
@@ -130,6 +135,7 @@ TEST_F(DocumentNote, RefusalsGoToStandardErrorWithTheirStatus)
         EXPECT_TRUE(note.err.contains(QString::fromUtf8(c.message))) << note.err.toStdString();
         EXPECT_TRUE(note.out.isEmpty());
         EXPECT_FALSE(QFile::exists(sortie));
+        EXPECT_EQ(Lire(chemin), documentAvant);
     }
 }
 
