@@ -514,3 +514,20 @@ TEST(DataControlMemo, PasteIsRecordedAtOnce)
     EXPECT_EQ(objet->texte, QStringLiteral("début collé"));
     EXPECT_EQ(banc.dc.TexteListeUR(kSensDefaire), QStringLiteral("mémo du fichier"));
 }
+
+TEST(DataControlMemo, EveryLineBreakTypedReachesTheObjectAsCrLf)
+{
+    // Shift+Enter breaks the line inside a paragraph: it must reach the
+    // document as the same CR LF as Enter, never as a character that the
+    // file's code page cannot hold.
+    for (const Qt::KeyboardModifiers touches : {Qt::KeyboardModifiers(Qt::NoModifier), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+        BancMemo banc;
+        banc.montrer({QString()});
+        QTest::keyClicks(banc.memo, QStringLiteral("ligne 1"));
+        QTest::keyClick(banc.memo, Qt::Key_Return, touches);
+        QTest::keyClicks(banc.memo, QStringLiteral("ligne 2"));
+        banc.dc.EnregistrerChangements();
+        EXPECT_EQ(static_cast<FauxCalcul*>(banc.selection.front())->texte, QStringLiteral("ligne 1\r\nligne 2"))
+            << touches.toInt();
+    }
+}

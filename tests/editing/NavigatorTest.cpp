@@ -145,6 +145,20 @@ TEST(Navigator, HeldPreviousAndNextRepeatOthersClickOnce)
     nav.MAJetat(false, true, false);
     QTest::mouseClick(dernier, Qt::LeftButton); // disabled at the end of the list
     EXPECT_TRUE(clics.empty());
+
+    // Held until the owner reaches the end of its list and disables it: the
+    // release never comes, the repeat stops by itself.
+    nav.MAJetat(false, false, false);
+    nav.setOnClick([&](TNavigator&, TNavigateBtn b) {
+        clics.push_back(b);
+        nav.MAJetat(false, true, false);
+    });
+    QTest::mousePress(suivant, Qt::LeftButton);
+    suivant->RepeterClic();
+    ASSERT_FALSE(suivant->isEnabled());
+    suivant->RepeterClic();
+    EXPECT_FALSE(suivant->RepeatTimer()->isActive());
+    EXPECT_EQ(clics, (std::vector<TNavigateBtn>{nbNext}));
 }
 
 TEST(Navigator, KeyboardMovesAmongVisibleButtonsAndClicks)

@@ -31,9 +31,11 @@ void TdcMemo::LireValeur(QString& value)
 QString TdcMemo::Contenu() const
 {
     // The raw text keeps every character (the plain text would turn
-    // non-breaking spaces into spaces); blocks end with CR LF as in the files.
+    // non-breaking spaces into spaces); blocks end with CR LF as in the files,
+    // and so do the line breaks typed with Shift+Enter inside a block.
     QString texte = document()->toRawText();
     texte.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    texte.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
     return texte;
 }
 

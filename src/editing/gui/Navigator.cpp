@@ -46,10 +46,17 @@ void TNavButton::mouseReleaseEvent(QMouseEvent* event)
 
 void TNavButton::RepeterClic()
 {
-    if (FRepeatTimer)
-        FRepeatTimer->setInterval(100);
+    if (!FRepeatTimer)
+        return;
+    // A button disabled or hidden while held (the owner reached the end of
+    // its list) never receives the release that would stop the repeat.
+    if (!isEnabled() || !isVisible()) {
+        FRepeatTimer->stop();
+        return;
+    }
+    FRepeatTimer->setInterval(100);
     // Only while the button is held down with the pointer on it.
-    if (isDown() && isEnabled())
+    if (isDown())
         FNavigateur.BtnClick(FIndex);
 }
 
