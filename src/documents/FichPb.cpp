@@ -88,10 +88,14 @@ void TFichPb::Init()
     Calculs.clear();
     CalculsSel.clear();
     CRCtabs = 0;
+    FCalculActif = nullptr;
+    // The content is emptied before its fingerprint is taken: a reset document
+    // must neither carry the previous one's texts into its next save nor report
+    // itself modified at its next CalCRC.
+    MemoFich.clear();
+    FGlobData.clear();
     CalCRC();
     pbCRCdsk = pbCRC;
-    FCalculActif = nullptr;
-    MemoFich.clear();
     NbCalculsIgnores = 0;
     DerniereErreur.clear();
 }

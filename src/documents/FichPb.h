@@ -26,8 +26,9 @@ public:
     TFichPb(const TFichPb&) = delete;
     TFichPb& operator=(const TFichPb&) = delete;
 
-    // Forgets the path, the memo, the tab lists and the checksums; clears the
-    // counter and the header. Calculations already owned stay owned.
+    // Forgets the path, the memo, the global data and the tab lists, and takes
+    // the checksums of the empty document; clears the counter and the header.
+    // Calculations already owned stay owned.
     void Init();
 
     // pbCRC from the version line, the memo and global data blocks and CRCtabs.

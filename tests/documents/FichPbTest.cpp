@@ -269,6 +269,36 @@ TEST(FichPb, ModifiedStateFollowsTheChecksumsAndTheCounters)
     EXPECT_EQ(fp.CRCtabs, 0xDEBB20E3u);
 }
 
+TEST(FichPb, InitEmptiesTheDocumentAndLeavesItClean)
+{
+    TFichPb fp;
+    fp.pathF = QStringLiteral("/tmp/ancien.Tolvane");
+    fp.MemoFich = QStringLiteral("mémo de l'ancien document");
+    fp.FGlobData = QStringLiteral("données globales de l'ancien document");
+    fp.FH.SetValeur(QStringLiteral("comments"), QStringLiteral("ancien"));
+    TCalcul* c = ajouter(fp, QStringLiteral("a"), {section(0)});
+    fp.CalculsSel = {c};
+    fp.CalCRCTabs(fp.TexteListeOnglets());
+    fp.DU.SetModified(true);
+
+    fp.Init();
+    EXPECT_TRUE(fp.pathF.isEmpty());
+    EXPECT_TRUE(fp.MemoFich.isEmpty());
+    EXPECT_TRUE(fp.FGlobData.isEmpty());
+    EXPECT_TRUE(fp.Calculs.isEmpty());
+    EXPECT_TRUE(fp.CalculsSel.isEmpty());
+    EXPECT_TRUE(fp.FH.Strings().isEmpty());
+    EXPECT_EQ(fp.DU.NbModifsFichier(), 0);
+    EXPECT_FALSE(fp.DU.Modified());
+    // The shell takes the fingerprints again (memo read back, tab list): the
+    // untouched empty document stays clean and writes as a new one.
+    fp.CalCRC();
+    EXPECT_FALSE(fp.Modified());
+    EXPECT_FALSE(fp.DU.Modified());
+    TFichPb neuf;
+    EXPECT_EQ(fp.SaveToString(), neuf.SaveToString());
+}
+
 TEST(FichPb, FindsCalculationsByTheirExactName)
 {
     TFichPb fp;
