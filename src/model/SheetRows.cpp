@@ -75,12 +75,9 @@ const TDescLigne kSection[TSheetRows::kLignesParSection] = {
     {u" commentaire", Genre::Texte, P::Normale, 0, Unite::Stockee, nullptr, nullptr, 0},
 };
 
-double& Champ(TSection& section, const TDescLigne& desc)
-{
-    return desc.champ ? section.*desc.champ : (section.*desc.paire)[std::size_t(desc.composante)];
-}
-
-double Champ(const TSection& section, const TDescLigne& desc)
+// The field of a value row, writable when the section is.
+template <typename Section>
+auto& Champ(Section& section, const TDescLigne& desc)
 {
     return desc.champ ? section.*desc.champ : (section.*desc.paire)[std::size_t(desc.composante)];
 }
