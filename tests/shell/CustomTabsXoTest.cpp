@@ -190,6 +190,30 @@ TEST_F(StripWindow, ChangeFiresForStructureOnly)
     EXPECT_EQ(strip->GetTab(8), QStringLiteral("neuf"));
 }
 
+TEST_F(StripWindow, TextOfTheTabsCarriesScrollPositionAndMarks)
+{
+    EXPECT_EQ(strip->AddTab(QStringLiteral("neuf")), 8);
+    EXPECT_EQ(strip->AddTabObjet(QStringLiteral("dix"), &objets[0]), 9);
+    strip->Naviguer(1);
+    strip->Naviguer(3);
+    strip->Naviguer(3);
+    Cliquer(3);
+    Cliquer(5, Qt::ShiftModifier);
+    QString captions;
+    QString identites;
+    for (int i = 0; i < 8; ++i) {
+        captions += QStringLiteral("Onglet %1\r\n").arg(i);
+        identites += QString::number(reinterpret_cast<quintptr>(&objets[static_cast<std::size_t>(i)])) + u' ';
+    }
+    captions += QStringLiteral("neuf\r\ndix");
+    identites += QStringLiteral("0 ") + QString::number(reinterpret_cast<quintptr>(&objets[0]));
+    const QString sansSelection = captions + u'\t' + identites;
+    EXPECT_EQ(strip->TCtoStr(false), sansSelection);
+    EXPECT_EQ(strip->TCtoStr(true), sansSelection + QStringLiteral("\t2\t   Xxx    "));
+    strip->Naviguer(1);
+    EXPECT_EQ(strip->TCtoStr(true), sansSelection + QStringLiteral("\t0\t   Xxx    "));
+}
+
 TEST_F(StripWindow, AddingAndInsertingScrollToTheNewTab)
 {
     strip->AddTab(QStringLiteral("dernier"));
@@ -596,6 +620,27 @@ TEST(CustomTabsXo, DropMarkerBeyondTheZoneShowsAtItsRightEnd)
     for (int x = finZone - 3; x < finZone; ++x)
         EXPECT_EQ(image.pixel(x, y), qRgb(0, 0, 0)) << x;
     QTest::mouseRelease(strip, Qt::LeftButton, {}, QPoint(finZone - 1, y));
+}
+
+TEST_F(StripWindow, OnDrawTabIsAskedForTheShownTabsInOrder)
+{
+    for (int i = 8; i < 12; ++i)
+        strip->AddTab(QStringLiteral("Onglet %1").arg(i));
+    std::vector<int> demandes;
+    strip->setOnDrawTab([&](int ix, QPainter&, bool&) { demandes.push_back(ix); });
+    for (const int premier : {0, 3, 11}) {
+        strip->Naviguer(1);
+        for (int i = 0; i < premier; ++i)
+            strip->Naviguer(3);
+        ASSERT_EQ(strip->PremierTab(), premier);
+        std::vector<int> attendues;
+        for (int ix = premier; ix <= DernierAffiche(); ++ix)
+            attendues.push_back(ix);
+        demandes.clear();
+        ASSERT_TRUE(premier == 11 || DernierAffiche() < 11) << "tabs beyond the zone must be left out";
+        (void)strip->grab();
+        EXPECT_EQ(demandes, attendues) << "first shown tab " << premier;
+    }
 }
 
 TEST_F(StripWindow, OnDrawTabChoosesCaptionColourAndBackground)
