@@ -1,6 +1,7 @@
 #include "model/LoadCombinations.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace {
@@ -84,16 +85,26 @@ const std::array<TCombinaison, 25>& Combinaisons() { return kCombinaisons; }
 
 QString LibelleCombinaison(const TCombinaison& c)
 {
-    // QString::number always writes a point, never the user's decimal comma.
-    QString texte = QString::number(c.g, 'f', 2) + QStringLiteral(" G");
     const struct {
         double valeur;
-        char16_t lettre;
-    } termes[] = {{c.s, u'S'}, {c.q, u'Q'}, {c.w, u'W'}};
-    for (const auto& t : termes)
-        if (t.valeur != 0)
-            texte += QStringLiteral(" + ") + QString::number(t.valeur, 'f', 2) + QChar(u' ') + QChar(t.lettre);
-    return texte;
+        char lettre;
+    } termes[] = {{c.g, 'G'}, {c.s, 'S'}, {c.q, 'Q'}, {c.w, 'W'}};
+    // std::to_chars always writes a point, never the user's decimal comma.
+    // Each term takes at most 318 characters (" + ", a sign, 309 digits, ".00",
+    // " W"), so the buffer holds any four factors: one allocation, the text's.
+    char texte[4 * 320];
+    char* p = texte;
+    for (const auto& t : termes) {
+        if (t.lettre != 'G') {
+            if (t.valeur == 0)
+                continue;
+            p = std::copy_n(" + ", 3, p);
+        }
+        p = std::to_chars(p, texte + sizeof texte, t.valeur, std::chars_format::fixed, 2).ptr;
+        *p++ = ' ';
+        *p++ = t.lettre;
+    }
+    return QString::fromLatin1(texte, p - texte);
 }
 
 int NiveauExcentricite(double e, double X)

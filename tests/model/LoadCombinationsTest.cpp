@@ -105,6 +105,14 @@ TEST(Combinaisons, LabelOfAnyFactors)
     };
     for (const auto& c : cases)
         EXPECT_EQ(LibelleCombinaison(c.c), c.libelle);
+
+    // The longest factors a double can hold, all four: 309 digits each.
+    const double plusLong = -std::numeric_limits<double>::max();
+    const QString facteur = QString::number(plusLong, 'f', 2);
+    ASSERT_EQ(facteur.size(), 313);
+    EXPECT_EQ(LibelleCombinaison({plusLong, plusLong, plusLong, plusLong, false}),
+              facteur + QStringLiteral(" G + ") + facteur + QStringLiteral(" S + ") + facteur + QStringLiteral(" Q + ")
+                  + facteur + QStringLiteral(" W"));
 }
 
 TEST(Checks, EccentricityLevelsIncludeTheirBounds)
