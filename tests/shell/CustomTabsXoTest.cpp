@@ -59,6 +59,13 @@ struct StripWindow : ::testing::Test {
     {
         QTest::mouseClick(strip, Qt::LeftButton, mods, Centre(ix));
     }
+    // Scroll with "DEB" then "SVT" until tab premier is the first shown.
+    void DefilerA(int premier)
+    {
+        strip->Naviguer(1);
+        for (int i = 0; i < premier; ++i)
+            strip->Naviguer(3);
+    }
     // Index of the last tab whose left edge lies inside the zone.
     int DernierAffiche() const
     {
@@ -194,9 +201,7 @@ TEST_F(StripWindow, TextOfTheTabsCarriesScrollPositionAndMarks)
 {
     EXPECT_EQ(strip->AddTab(QStringLiteral("neuf")), 8);
     EXPECT_EQ(strip->AddTabObjet(QStringLiteral("dix"), &objets[0]), 9);
-    strip->Naviguer(1);
-    strip->Naviguer(3);
-    strip->Naviguer(3);
+    DefilerA(2);
     Cliquer(3);
     Cliquer(5, Qt::ShiftModifier);
     QString captions;
@@ -238,9 +243,7 @@ TEST_F(StripWindow, DeletingTheFirstVisibleTabScrollsBack)
     for (const auto& c : cas) {
         while (strip->TabsCount() < 8)
             strip->AddTab(QStringLiteral("Onglet"));
-        strip->Naviguer(1);
-        for (int i = 0; i < c.premier; ++i)
-            strip->Naviguer(3);
+        DefilerA(c.premier);
         ASSERT_EQ(strip->PremierTab(), c.premier) << c.cas;
         strip->DeleteTab(c.supprime);
         EXPECT_EQ(strip->PremierTab(), c.premierApres) << c.cas;
@@ -435,8 +438,7 @@ TEST_F(StripWindow, DraggingReportsTheDropPosition)
 
 TEST_F(StripWindow, DraggingToTheLeftEdgeScrollsLeft)
 {
-    strip->Naviguer(3);
-    strip->Naviguer(3);
+    DefilerA(2);
     ASSERT_EQ(strip->PremierTab(), 2);
     Cliquer(3);
     QTest::mousePress(strip, Qt::LeftButton, {}, Centre(3));
@@ -489,9 +491,7 @@ TEST_F(StripWindow, NavigationButtonClicks)
         {2, 0, 1}, {2, 6, 7}, {2, 7, 7}, {1, 3, 2}, {1, 0, 0}, {0, 5, 0},
     };
     for (const auto& c : cas) {
-        strip->Naviguer(1);
-        for (int i = 0; i < c.premierAvant; ++i)
-            strip->Naviguer(3);
+        DefilerA(c.premierAvant);
         ASSERT_EQ(strip->PremierTab(), c.premierAvant);
         QTest::mouseClick(strip->GetBtn(c.bouton), Qt::LeftButton);
         EXPECT_EQ(strip->PremierTab(), c.premierApres) << "button " << c.bouton << " from " << c.premierAvant;
@@ -530,8 +530,7 @@ TEST_F(StripWindow, HoldingSvtRepeatsUntilTheLastTab)
 TEST_F(StripWindow, RepetitionPausesWhileThePointerIsOffTheButton)
 {
     TTabsNavButton* prec = strip->GetBtn(1);
-    for (int i = 0; i < 7; ++i)
-        strip->Naviguer(3);
+    DefilerA(7);
     const int depart = strip->PremierTab();
     ASSERT_EQ(depart, 7);
     QTest::mousePress(prec, Qt::LeftButton);
@@ -629,9 +628,7 @@ TEST_F(StripWindow, OnDrawTabIsAskedForTheShownTabsInOrder)
     std::vector<int> demandes;
     strip->setOnDrawTab([&](int ix, QPainter&, bool&) { demandes.push_back(ix); });
     for (const int premier : {0, 3, 11}) {
-        strip->Naviguer(1);
-        for (int i = 0; i < premier; ++i)
-            strip->Naviguer(3);
+        DefilerA(premier);
         ASSERT_EQ(strip->PremierTab(), premier);
         std::vector<int> attendues;
         for (int ix = premier; ix <= DernierAffiche(); ++ix)
