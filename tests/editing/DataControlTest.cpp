@@ -246,6 +246,20 @@ TEST(DataControl, NoCheckWhileShowingOrReplaying)
     EXPECT_EQ(c2->texte, QStringLiteral("x"));
     EXPECT_EQ(banc2.nbDefaire(), 0);
     EXPECT_EQ(banc2.nbRefaire(), 1);
+
+    // A read hook that moves the focus while the edit is being read: the
+    // check inside the check does nothing, the edit makes one record.
+    BancEdition banc3;
+    FauxCalcul* c3 = banc3.ajouter(QStringLiteral("avant"));
+    banc3.selectionner({c3});
+    banc3.dc.setOnLireFiche([&](TObjetEdite* p) {
+        banc3.relais.LireValeur(static_cast<FauxCalcul*>(p)->texte);
+        banc3.dc.VerifierChangements();
+    });
+    banc3.saisir(QStringLiteral("après"));
+    ASSERT_EQ(banc3.nbDefaire(), 1);
+    EXPECT_EQ(DecouperEnregUR(banc3.dc.aDefaire()).donnees,
+              ReferenceObjet(&banc3.relais) + QChar(2) + QStringLiteral("avant") + QChar(3) + QChar(2));
 }
 
 TEST(DataControl, SecondAfficherValeurForOneObjectIsReported)

@@ -191,3 +191,41 @@ TEST(Navigator, KeyboardMovesAmongVisibleButtonsAndClicks)
     QTest::keyClick(&nav, Qt::Key_Space); // disabled: no click
     EXPECT_EQ(clics.size(), 1u);
 }
+
+TEST(Navigator, FocusedButtonDrawsItsRectangleThreePixelsInside)
+{
+    for (const bool enfonce : {false, true}) {
+        TNavigator nav;
+        nav.setFocusPolicy(Qt::StrongFocus);
+        nav.show();
+        nav.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&nav));
+        TNavButton* bouton = nav.Bouton(nbNext);
+        nav.setFocus();
+        QTest::keyClick(&nav, Qt::Key_Right);
+        QTest::keyClick(&nav, Qt::Key_Right);
+        ASSERT_EQ(nav.FocusedButton(), nbNext);
+        bouton->setDown(enfonce);
+        ASSERT_TRUE(nav.hasFocus());
+        const QImage avecFocus = bouton->grab().toImage();
+        nav.clearFocus();
+        const QImage sansFocus = bouton->grab().toImage();
+        ASSERT_EQ(avecFocus.size(), sansFocus.size());
+
+        // The pixels the focus adds lie on the rectangle's edges, shifted by
+        // one while the button is pressed.
+        const int d = enfonce ? 1 : 0;
+        const QRect cadre = QRect(3, 3, bouton->width() - 6, bouton->height() - 6).translated(d, d);
+        int changes = 0;
+        for (int y = 0; y < avecFocus.height(); ++y)
+            for (int x = 0; x < avecFocus.width(); ++x) {
+                if (avecFocus.pixel(x, y) == sansFocus.pixel(x, y))
+                    continue;
+                ++changes;
+                const bool surBord = ((x == cadre.left() || x == cadre.right()) && y >= cadre.top() && y <= cadre.bottom())
+                    || ((y == cadre.top() || y == cadre.bottom()) && x >= cadre.left() && x <= cadre.right());
+                EXPECT_TRUE(surBord) << enfonce << " " << x << "," << y;
+            }
+        EXPECT_GT(changes, 0) << enfonce;
+    }
+}
