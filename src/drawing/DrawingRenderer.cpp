@@ -184,6 +184,9 @@ private:
         const QFontMetrics fm(police_, p_.device());
         const QPointF coin = vue_.versPixel(c.x1, c.y1);
         const QRectF boite(coin, QSizeF(fm.horizontalAdvance(c.texte), fm.height()));
+        // A text far out of the area is not handed to the painter at all.
+        if (!boite.intersects(QRectF(QPointF(0, 0), QSizeF(zone_))))
+            return;
         p_.fillRect(boite, fond_);
         p_.save();
         p_.setPen(QPen(Qt::black));

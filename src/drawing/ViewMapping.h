@@ -35,8 +35,11 @@ struct ViewMapping {
 inline constexpr double kEchelleMin = 1e-9;
 inline constexpr double kEchelleMax = 1e9;
 
-// The pixel coordinates beyond which a point is clamped.
-inline constexpr double kPixelLimite = 1e7;
+// The pixel coordinates beyond which a point is clamped. Far enough that a
+// segment running out of a deeply zoomed view keeps its direction (the
+// renderer clips every segment to the area before painting it), near enough
+// that doubles still place its visible part to a small fraction of a pixel.
+inline constexpr double kPixelLimite = 1e12;
 
 // 0.9 times the smaller of frame width / x range and frame height / y range; a
 // range of zero length sets no limit; 1 when no ratio gives a finite positive

@@ -300,6 +300,30 @@ TEST(Robustesse, ExtremeValuesAreClippedNotFatal)
     }
 }
 
+struct CasLointain {
+    double ech;
+    double x2, y2; // a segment from the origin, far out of the area at this scale
+};
+
+class SegmentLointain : public ::testing::TestWithParam<CasLointain> {};
+
+// Deep in a zoom, a segment that runs far out of the area still shows along
+// its own direction where it crosses the area.
+TEST_P(SegmentLointain, KeepsItsDirectionAcrossTheArea)
+{
+    const CasLointain cas = GetParam();
+    const QImage image = rendre(QStringLiteral("0\t0\r\n%1\t%2").arg(cas.x2).arg(cas.y2), kNoir, vueEssai(cas.ech));
+    ASSERT_EQ(epaisseurColonne(image, 90, 0, 99, Qt::black), 1);
+    int ligne = 0;
+    while (pixel(image, 90, ligne) != QColor(Qt::white))
+        ++ligne;
+    EXPECT_NEAR(ligne, 50 - 40 * cas.y2 / cas.x2, 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zooms, SegmentLointain,
+                         ::testing::Values(CasLointain{1e6, 30, 3}, CasLointain{1e8, 0.5, -0.05},
+                                           CasLointain{1e9, 20, 5}, CasLointain{10, 3e6, 1e6}));
+
 TEST(Peinture, FitsAWholeExtentToAnImage)
 {
     QImage image(200, 100, QImage::Format_RGB32);
