@@ -28,6 +28,12 @@ public:
         corps_ += BlocDelimite(nom + kCrLf + QStringLiteral("\r\n\r\n\r\n") + DataVersTexte(data));
         return *this;
     }
+    // A calculation block that cannot be read: its section count is negative.
+    Document& illisible(const QString& nom)
+    {
+        corps_ += BlocDelimite(nom + QStringLiteral("\r\n\r\n\r\n\r\ncomm\r\n-3\r\n"));
+        return *this;
+    }
     QString ecrire(const QTemporaryDir& dir, const QString& nom) const
     {
         const QString chemin = dir.filePath(nom);
@@ -79,6 +85,9 @@ TEST(CliCalculer, PrintsOneLinePerCalculationAndItsExitStatus)
          Document().calcul(QStringLiteral("nc"), nonConforme()).calcul(QStringLiteral("inv"), invalide()),
          QStringLiteral("nc\tNON CONFORME\ninv\tDONNÉES INVALIDES : ") + kNiveau + u'\n', 2},
         {"document sans calcul", Document(), QString(), 0},
+        {"un calcul illisible n'est pas vérifié",
+         Document().calcul(QStringLiteral("a"), valide()).illisible(QStringLiteral("x")).calcul(QStringLiteral("b"), valide()),
+         QStringLiteral("a\tSATISFAISANT\nb\tSATISFAISANT\n"), 2},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);

@@ -25,8 +25,8 @@ const char* const kUsageCalculer =
     "  ou \"DONNÉES INVALIDES : \" suivi du message de validation.\n"
     "  --json : le détail des résultats de chaque section, en JSON.\n"
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
-    "calcul NON CONFORME ; 2 au moins un calcul aux données invalides (ou dont le calcul a\n"
-    "échoué), ce qui l'emporte sur 1 ; 3 document illisible ou commande incorrecte.\n";
+    "calcul NON CONFORME ; 2 au moins un calcul aux données invalides (ou illisible, ou dont\n"
+    "le calcul a échoué), ce qui l'emporte sur 1 ; 3 document illisible ou commande incorrecte.\n";
 
 // The desktop of a command-line run: the messages of the calculation are kept
 // for the report, every question is declined and nothing waits for a user.
@@ -227,57 +227,21 @@ Issue calculer(TCalcul& calcul, ServicesEnregistreurs& services)
     return issue;
 }
 
-} // namespace
-
-int CommandeCalculer(const QStringList& args)
+int CalculerDocument(const QString& chemin, bool json)
 {
-    QString chemin;
-    bool json = false;
-    for (const QString& arg : args) {
-        if (arg == QStringLiteral("--json")) {
-            json = true;
-        } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
-            std::fputs(kUsageCalculer, stdout);
-            return 0;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            EcrireFlux(stderr, QStringLiteral("Option inconnue : %1\n\n").arg(arg));
-            std::fputs(kUsageCalculer, stderr);
-            return 3;
-        } else if (!chemin.isEmpty()) {
-            EcrireFlux(stderr, QStringLiteral("Un seul document à la fois : %1\n\n").arg(arg));
-            std::fputs(kUsageCalculer, stderr);
-            return 3;
-        } else {
-            chemin = arg;
-        }
-    }
-    if (chemin.isEmpty()) {
-        EcrireFlux(stderr, QStringLiteral("Document manquant.\n\n"));
-        std::fputs(kUsageCalculer, stderr);
-        return 3;
-    }
-
     ServicesEnregistreurs services;
-    std::unique_ptr<TFichPb> document;
-    try {
-        document = LireDocument(chemin);
-    } catch (const ETolvane& e) {
-        EcrireFlux(stderr, e.message() + u'\n');
-        return 3;
-    } catch (const std::exception& e) {
-        EcrireFlux(stderr, QStringLiteral("Le document %1 ne peut pas être lu : %2\n").arg(chemin, QString::fromLocal8Bit(e.what())));
-        return 3;
-    }
+    const std::unique_ptr<TFichPb> document = LireDocument(chemin);
+    // A calculation that could not be read was not computed: the document is
+    // not reported as checked.
     if (document->NbCalculsIgnores > 0)
-        EcrireFlux(stderr, QStringLiteral("Attention : %1 calcul(s) illisible(s) ignoré(s) dans %2\n")
-                           .arg(document->NbCalculsIgnores)
-                           .arg(chemin));
-
+        ErreurCli(QStringLiteral("Attention : %1 calcul(s) illisible(s) ignoré(s) dans %2")
+                      .arg(document->NbCalculsIgnores)
+                      .arg(chemin));
     if (document->Calculs.isEmpty())
-        EcrireFlux(stderr, QStringLiteral("Aucun calcul dans le document %1\n").arg(chemin));
+        ErreurCli(QStringLiteral("Aucun calcul dans le document %1").arg(chemin));
 
     bool nonConforme = false;
-    bool nonCalcule = false;
+    bool nonCalcule = document->NbCalculsIgnores > 0;
     Json calculs = Json::tableau();
     for (TCalcul* calcul : document->Calculs) {
         const Issue issue = calculer(*calcul, services);
@@ -323,4 +287,37 @@ int CommandeCalculer(const QStringList& args)
     if (nonCalcule)
         return 2;
     return nonConforme ? 1 : 0;
+}
+
+} // namespace
+
+int CommandeCalculer(const QStringList& args)
+{
+    QString chemin;
+    bool json = false;
+    for (const QString& arg : args) {
+        if (arg == QStringLiteral("--json")) {
+            json = true;
+        } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
+            std::fputs(kUsageCalculer, stdout);
+            return 0;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            EcrireFlux(stderr, QStringLiteral("Option inconnue : %1\n\n").arg(arg));
+            std::fputs(kUsageCalculer, stderr);
+            return 3;
+        } else if (!chemin.isEmpty()) {
+            EcrireFlux(stderr, QStringLiteral("Un seul document à la fois : %1\n\n").arg(arg));
+            std::fputs(kUsageCalculer, stderr);
+            return 3;
+        } else {
+            chemin = arg;
+        }
+    }
+    if (chemin.isEmpty()) {
+        EcrireFlux(stderr, QStringLiteral("Document manquant.\n\n"));
+        std::fputs(kUsageCalculer, stderr);
+        return 3;
+    }
+
+    return ExecuterCli([&] { return CalculerDocument(chemin, json); });
 }
