@@ -19,21 +19,20 @@ TCalcul::~TCalcul() = default;
 
 std::unique_ptr<TCalcul> TCalcul::CreateFromStr(QString& S, int vbase, int via)
 {
+    std::unique_ptr<TCalcul> calcul;
     if (vbase >= 5) {
         QString bloc = ExtraireBloc(S);
-        auto calcul = std::make_unique<TCalcul>();
+        calcul = std::make_unique<TCalcul>();
         calcul->nomtab = ExtraireLigne(bloc);
         calcul->DAP->StrToDA(bloc, via);
-        calcul->DAP->SetResultatCalcul(0);
-        calcul->DAP->ClearModified();
-        return calcul;
+    } else {
+        // Older texts have no block around a calculation: its extent is only
+        // known by reading it, so the name line is taken first.
+        QString nom = ExtraireLigne(S);
+        calcul = std::make_unique<TCalcul>();
+        calcul->nomtab = std::move(nom);
+        calcul->DAP->StrToDA(S, via);
     }
-    // Older texts have no block around a calculation: its extent is only known
-    // by reading it, so the name line is taken first.
-    const QString nom = ExtraireLigne(S);
-    auto calcul = std::make_unique<TCalcul>();
-    calcul->nomtab = nom;
-    calcul->DAP->StrToDA(S, via);
     calcul->DAP->SetResultatCalcul(0);
     calcul->DAP->ClearModified();
     return calcul;

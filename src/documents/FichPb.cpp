@@ -26,11 +26,6 @@ QString sansBlancs(const QString& texte)
     return texte.mid(debut, fin - debut);
 }
 
-bool estBlanc(const QString& texte)
-{
-    return std::all_of(texte.cbegin(), texte.cend(), [](QChar c) { return c.unicode() <= 32; });
-}
-
 // Length of the end of the text that starts at its first non-blank
 // character; 0 when the text is blank.
 qsizetype longueurNonBlanche(const QString& texte)
@@ -169,7 +164,7 @@ QString TFichPb::SaveToString()
 void TFichPb::LoadFromString(QString S)
 {
     NbCalculsIgnores = 0;
-    if (estBlanc(S)) {
+    if (longueurNonBlanche(S) == 0) {
         CalCRC();
         pbCRCdsk = pbCRC;
         return;
