@@ -240,19 +240,16 @@ void TNavigator::keyPressEvent(QKeyEvent* event)
             BtnClick(FFocusedButton);
         break;
     case Qt::Key_Left:
-        for (int i = FFocusedButton - 1; i >= 0; --i)
+    case Qt::Key_Right: {
+        // The nearest visible button on that side; none past the ends.
+        const int pas = event->key() == Qt::Key_Left ? -1 : 1;
+        for (int i = FFocusedButton + pas; i >= 0 && i < kNbBoutonsNav; i += pas)
             if (FVisibleButtons.contains(static_cast<TNavigateBtn>(i))) {
                 ChangerFocus(static_cast<TNavigateBtn>(i));
                 break;
             }
         break;
-    case Qt::Key_Right:
-        for (int i = FFocusedButton + 1; i < kNbBoutonsNav; ++i)
-            if (FVisibleButtons.contains(static_cast<TNavigateBtn>(i))) {
-                ChangerFocus(static_cast<TNavigateBtn>(i));
-                break;
-            }
-        break;
+    }
     default:
         QWidget::keyPressEvent(event);
         return;
