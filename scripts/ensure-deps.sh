@@ -3,7 +3,7 @@
 # does not have yet. Safe to run again: it installs nothing when all is there.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev libqt6svg6-dev
+packages=(locales g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
           qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev xvfb xauth)
 if [ "${1:-}" = "--with-tools" ]; then
   packages+=(poppler-utils)
@@ -22,4 +22,13 @@ if [ ${#missing[@]} -gt 0 ]; then
   if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
   "${sudo_cmd[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+
+# The tests check that numbers keep their point under a French locale: the
+# locale must exist on the machine.
+if ! locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then
+  echo "Création de la locale fr_FR.UTF-8 pour les tests"
+  sudo_cmd=()
+  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+  "${sudo_cmd[@]}" localedef -i fr_FR -f UTF-8 fr_FR.UTF-8 || echo "Attention : locale fr_FR.UTF-8 non créée"
 fi

@@ -56,7 +56,6 @@ struct FenetreOnglets {
 
         onglets = new TCustomTabsXo(&fenetre);
         onglets->setTabsBoutons(true);
-        onglets->setMinimumWidth(420);
         for (const char* nom : {"Contrefort nord", "Contrefort sud", "Mur pignon"}) {
             valeurs.push_back(std::make_unique<Valeur>(QStringLiteral("valeur de ") + QString::fromUtf8(nom)));
             onglets->AddTabObjet(QString::fromUtf8(nom), valeurs.back().get());
