@@ -134,6 +134,8 @@ struct FenetreOnglets {
         fenetre.show();
         fenetre.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&fenetre));
+        // Adding the tabs scrolled the strip to the last one: back to the first.
+        QTest::mouseClick(onglets->GetBtn(0), Qt::LeftButton);
         dc.Afficher();
         inactivite();
     }
