@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawing/ViewMapping.h"
+
 #include <QString>
 #include <cstdint>
 #include <vector>
@@ -32,8 +34,6 @@ struct InstructionDessin {
 
 // The commands of a whole text, in order; empty lines are skipped.
 std::vector<InstructionDessin> LireCommandesDessin(const QString& txtra);
-
-struct EtendueDessin;
 
 // The extent widened to every point, arrow end and text corner of the
 // commands, so that an export shows the load arrows that stand out of the
