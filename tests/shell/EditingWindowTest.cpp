@@ -4,6 +4,7 @@
 #include "editing/gui/DcRelais.h"
 #include "editing/gui/Navigator.h"
 #include "shell/gui/CustomTabsXo.h"
+#include "shell/gui/TabsNavButton.h"
 
 #include <QApplication>
 #include <QDir>
