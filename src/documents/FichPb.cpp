@@ -60,14 +60,17 @@ TFichPb::TFichPb()
         if (FS.write(octets) != octets.size())
             throw EInOutError(QStringLiteral("Erreur d'écriture du fichier : %1").arg(FS.errorString()));
     });
+    // The header's properties (the document's comments) are saved with the
+    // document like its memo: an edit of them must not be lost on closing.
     DU.setOnDemandeEtatExt([this](bool& modified) {
-        modified = Modified()
+        modified = Modified() || FH.Modified()
             || std::any_of(Calculs.cbegin(), Calculs.cend(), [](TCalcul* c) { return c->DU->Modified(); });
     });
     DU.setOnClearModified([this](TDoUndo&) {
         for (TCalcul* c : Calculs)
             c->DU->SetModified(false);
         pbCRCdsk = pbCRC;
+        FH.ClearModified();
     });
     Init();
 }

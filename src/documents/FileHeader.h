@@ -39,6 +39,8 @@ public:
 
     // The property lines differ from those of the last reset, load or save.
     bool Modified() const;
+    // The current properties become the clean state, as after a save.
+    void ClearModified() { CRC = ChecksumProprietes(); }
 
     // The encoding announced by the byte-order mark of the last load, if any.
     std::optional<QStringConverter::Encoding> Codage() const { return FCodage; }

@@ -242,6 +242,15 @@ TEST(FichPb, ModifiedStateFollowsTheChecksumsAndTheCounters)
         EXPECT_FALSE(fp.DU.Modified());
     }
 
+    // The header's properties are saved with the document: editing them
+    // modifies the document, clearing makes them the clean state.
+    fp.FH.SetValeur(QStringLiteral("comments"), QStringLiteral("relevé du 12 mars"));
+    EXPECT_FALSE(fp.Modified());
+    EXPECT_TRUE(fp.DU.Modified());
+    fp.DU.SetModified(false);
+    EXPECT_FALSE(fp.FH.Modified());
+    EXPECT_FALSE(fp.DU.Modified());
+
     // Buttress data count through the calculation's own counter.
     TCalcul* c = fp.Calculs[0];
     c->DAP->Data.Comment = QStringLiteral("changé");
