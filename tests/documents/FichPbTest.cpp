@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -460,6 +461,10 @@ TEST(FichPb, ReadsFilesWithoutHeaderOrReencodedByAnotherEditor)
     ajouter(source, QStringLiteral("é"), {section(0)});
     const QString corps = source.SaveToString();
     const QByteArray entete = "TFileHeader V1.00 030504 01234voktasq43210\r\nauteur=Zoé\r\n\r\n";
+    auto utf16 = [](QStringConverter::Encoding codage, const QString& texte) {
+        QStringEncoder encodeur(codage, QStringEncoder::Flag::WriteBom);
+        return QByteArray(encodeur.encode(texte));
+    };
     const struct {
         const char* nom;
         QByteArray octets;
@@ -468,6 +473,8 @@ TEST(FichPb, ReadsFilesWithoutHeaderOrReencodedByAnotherEditor)
         {"sans en-tête", AnsiCodePage::fromUnicode(corps), QString()},
         {"UTF-8 avec marque", "\xEF\xBB\xBF" + entete + corps.toUtf8(), QStringLiteral("Zoé")},
         {"UTF-8 sans en-tête", "\xEF\xBB\xBF" + corps.toUtf8(), QString()},
+        {"UTF-16 avec marque", utf16(QStringConverter::Utf16LE, QString::fromUtf8(entete) + corps), QStringLiteral("Zoé")},
+        {"UTF-16 gros-boutiste sans en-tête", utf16(QStringConverter::Utf16BE, corps), QString()},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
