@@ -213,6 +213,21 @@ TEST_F(DocumentDessin, IncorrectCommandsAreRefusedWithoutWritingAnything)
         EXPECT_FALSE(QFile::exists(png)) << c.message;
     }
 
+    // A document named like a picture is still not overwritten by its drawing.
+    const QString docSvg = dossier.filePath(QStringLiteral("contreforts.svg"));
+    ASSERT_TRUE(QFile::copy(doc, docSvg));
+    const QByteArray avant = [&] {
+        QFile f(docSvg);
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }();
+    const Execution surDocument = LancerCli({QStringLiteral("dessin"), docSvg, calcul, contour, o, docSvg});
+    EXPECT_EQ(surDocument.status, 3);
+    EXPECT_TRUE(surDocument.err.contains(QStringLiteral("Le dessin ne peut pas remplacer le document")));
+    QFile apres(docSvg);
+    ASSERT_TRUE(apres.open(QIODevice::ReadOnly));
+    EXPECT_EQ(apres.readAll(), avant);
+
     const Execution dossierAbsent =
         Dessin(contour, {o, dossier.filePath(QStringLiteral("pas/de/dossier/dessin.png"))});
     EXPECT_EQ(dossierAbsent.status, 3);

@@ -6,6 +6,7 @@
 #include "model/DonneesAppli.h"
 #include "util/Errors.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 #include <exception>
 
@@ -25,6 +26,15 @@ bool EcrireFichierCli(const QString& chemin, const QByteArray& octets)
         ErreurCli(QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(chemin, fichier.errorString()));
         return false;
     }
+    return true;
+}
+
+bool SortieRemplaceDocument(const QString& document, const QString& sortie, const QString& quoi)
+{
+    const QString cheminDocument = QFileInfo(document).canonicalFilePath();
+    if (sortie.isEmpty() || cheminDocument.isEmpty() || QFileInfo(sortie).canonicalFilePath() != cheminDocument)
+        return false;
+    ErreurCli(QStringLiteral("%1 ne peut pas remplacer le document %2").arg(quoi, document));
     return true;
 }
 

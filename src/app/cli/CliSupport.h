@@ -23,6 +23,11 @@ void ErreurCli(const QString& message);
 // complete; false, with the message on standard error, when it failed.
 bool EcrireFichierCli(const QString& chemin, const QByteArray& octets);
 
+// True, with the message on standard error, when the output file is the
+// document itself: writing it would leave the user a picture or a page where
+// the calculations were. quoi names the output ("La note", "Le dessin").
+bool SortieRemplaceDocument(const QString& document, const QString& sortie, const QString& quoi);
+
 // One calculation of a document, computed with validation.
 struct CalculCli {
     std::unique_ptr<TFichPb> document;

@@ -193,6 +193,8 @@ int CommandeDessin(const QStringList& args)
     }
 
     return ExecuterCli([&o] {
+        if (SortieRemplaceDocument(o.document, o.sortie, QStringLiteral("Le dessin")))
+            return 3;
         CalculCli calcul;
         // The drawing scales and the resultants come from the calculation.
         if (const int refus = CalculerPourCli(o.document, o.calcul, QStringLiteral("aucun dessin n'est produit"), calcul);

@@ -63,14 +63,8 @@ int CommandeNote(const QStringList& args)
     }
 
     return ExecuterCli([&options] {
-        // A note written over its own document would leave the user with a
-        // page of HTML where the calculations were.
-        const QString document = QFileInfo(options.document).canonicalFilePath();
-        if (!options.sortie.isEmpty() && !document.isEmpty()
-            && QFileInfo(options.sortie).canonicalFilePath() == document) {
-            ErreurCli(QStringLiteral("La note ne peut pas remplacer le document %1").arg(options.document));
+        if (SortieRemplaceDocument(options.document, options.sortie, QStringLiteral("La note")))
             return 3;
-        }
         CalculCli calcul;
         if (const int refus = CalculerPourCli(options.document, options.calcul, QStringLiteral("aucune note n'est produite"), calcul);
             refus >= 0)
