@@ -109,6 +109,10 @@ QString LibelleCombinaison(const TCombinaison& c)
 
 int NiveauExcentricite(double e, double X)
 {
+    // Absurd data can overflow the torsors: a resultant whose position cannot
+    // be computed never passes the check.
+    if (!std::isfinite(e))
+        return 2;
     const double a = std::abs(e);
     if (a > X / 2)
         return 2;
@@ -124,6 +128,9 @@ TVerifContrainte VerifierContrainte(double FZ, double e, double X, double Y, dou
         return {-1, 2};
     // daN/m² to MPa, then in percent of the strength.
     const double ratio = std::abs(FZ) / (1.5 * Y * comprime) / 100000 / resistance * 100;
+    // A stress that overflows is not computed ("non calc."), and fails.
+    if (!std::isfinite(ratio))
+        return {-1, 2};
     return {ratio, ratio > 100 ? 2 : 0};
 }
 

@@ -228,3 +228,22 @@ TEST(Calculer, FailureWhileShowingTheVerdictIsReported)
         EXPECT_EQ(platform.messages.size(), 2u);
     }
 }
+
+TEST(Calculer, OverflowingResultsNeverPass)
+{
+    // Valid but absurd data: the weight overflows to an infinite force, the
+    // eccentricity and the stress cannot be computed.
+    for (const double masseVolumique : {1e308, 1.7e308}) {
+        FakePlatformServices fake;
+        TDonneesAppli DA;
+        DA.Data.Sections = {SectionMaconnerie(0, 1, 0.8), SectionMaconnerie(1e10, 1, 0.8)};
+        DA.Data.Sections[0].se_mvol = masseVolumique;
+        DA.Data.Sections[1].se_mvol = masseVolumique;
+        ASSERT_TRUE(CalculerDonnees(DA));
+        const TSection& bas = DA.Data.Sections[0];
+        EXPECT_EQ(bas.se_maxExc.mx_statut, 2);
+        EXPECT_EQ(bas.se_maxCtr.mx_statut, 2);
+        EXPECT_EQ(bas.se_maxCtr.mx_valeur, -1); // shown "non calc."
+        EXPECT_EQ(DA.Data.StatutGlobal, 2);
+    }
+}

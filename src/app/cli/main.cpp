@@ -26,8 +26,9 @@ const char* const kUsage =
     "      .png, .pdf ou .svg (800x600 par défaut). « tolvane-cli dessin --help » détaille.\n"
     "\n"
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
-    "calcul NON CONFORME ; 2 au moins un calcul aux données invalides ; 3 document\n"
-    "illisible ou commande incorrecte.\n";
+    "calcul NON CONFORME ; 2 au moins un calcul non effectué (données invalides, calcul\n"
+    "illisible ou en échec), ce qui l'emporte sur 1 ; 3 document illisible ou commande\n"
+    "incorrecte.\n";
 
 // Qt's own notices (a missing runtime folder, font fallbacks) are not the
 // tool's output: only failures reach standard error, unless TOLVANE_DEBUG is set.
