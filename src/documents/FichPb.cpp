@@ -14,18 +14,6 @@
 
 namespace {
 
-// Blanks in the sense of the text forms: every character up to the space.
-QString sansBlancs(const QString& texte)
-{
-    qsizetype debut = 0;
-    qsizetype fin = texte.size();
-    while (debut < fin && texte[debut].unicode() <= 32)
-        ++debut;
-    while (fin > debut && texte[fin - 1].unicode() <= 32)
-        --fin;
-    return texte.mid(debut, fin - debut);
-}
-
 // Length of the end of the text that starts at its first non-blank
 // character; 0 when the text is blank.
 qsizetype longueurNonBlanche(const QString& texte)
@@ -176,7 +164,7 @@ void TFichPb::LoadFromString(QString S)
     const int vbase = LireEntier(ChampNumero(0, ligneVersion, QStringLiteral("_"))).value_or(0);
     const int via = LireEntier(ChampNumero(1, ligneVersion, QStringLiteral("_"))).value_or(0);
     if (vbase >= 4) {
-        MemoFich = sansBlancs(ExtraireBloc(S));
+        MemoFich = SansBlancs(ExtraireBloc(S)).toString();
     } else {
         for (int i = 0; i < 5; ++i)
             ExtraireLigne(S);

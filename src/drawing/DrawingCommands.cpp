@@ -9,17 +9,6 @@
 
 namespace {
 
-QStringView sansBlancs(QStringView s)
-{
-    qsizetype debut = 0;
-    qsizetype fin = s.size();
-    while (debut < fin && s[debut].unicode() <= 32)
-        ++debut;
-    while (fin > debut && s[fin - 1].unicode() <= 32)
-        --fin;
-    return s.mid(debut, fin - debut);
-}
-
 // Takes the next TAB field off the front of the rest of a line.
 class Champs {
 public:
@@ -108,7 +97,7 @@ std::vector<InstructionDessin> LireCommandesDessin(const QString& txtra)
         const qsizetype fin = reste.indexOf(u"\r\n");
         const QStringView brute = fin < 0 ? reste : reste.left(fin);
         reste = fin < 0 ? QStringView() : reste.mid(fin + 2);
-        const QStringView ligne = sansBlancs(brute);
+        const QStringView ligne = SansBlancs(brute);
         if (!ligne.isEmpty())
             commandes.push_back(lireLigne(ligne));
     }

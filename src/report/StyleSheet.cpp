@@ -4,18 +4,6 @@
 
 namespace {
 
-// Trims blanks and control characters at both ends.
-QString Rogner(QStringView texte)
-{
-    qsizetype debut = 0;
-    qsizetype fin = texte.size();
-    while (debut < fin && texte[debut].unicode() <= 32)
-        ++debut;
-    while (fin > debut && texte[fin - 1].unicode() <= 32)
-        --fin;
-    return texte.mid(debut, fin - debut).toString();
-}
-
 QString RognerFin(const QString& texte)
 {
     qsizetype fin = texte.size();
@@ -38,12 +26,12 @@ void TStyleSheet::AjouterStyle(const QString& nomstyle, const QString& data)
     QString regle = nomstyle;
     QString reste = data;
     while (!reste.isEmpty()) {
-        const QString declaration = Rogner(ExtraireChamp(reste, QStringLiteral(";")));
+        const QString declaration = SansBlancs(ExtraireChamp(reste, QStringLiteral(";"))).toString();
         if (declaration.isEmpty())
             continue;
         const qsizetype deuxPoints = declaration.indexOf(u':');
-        const QString nom = Rogner(deuxPoints < 0 ? QStringView(declaration) : QStringView(declaration).left(deuxPoints));
-        const QString valeur = deuxPoints < 0 ? QString() : Rogner(QStringView(declaration).mid(deuxPoints + 1));
+        const QString nom = SansBlancs(deuxPoints < 0 ? QStringView(declaration) : QStringView(declaration).left(deuxPoints)).toString();
+        const QString valeur = deuxPoints < 0 ? QString() : SansBlancs(QStringView(declaration).mid(deuxPoints + 1)).toString();
         if (nom.isEmpty())
             continue;
         regle += kTab + nom + QStringLiteral(": ") + valeur;

@@ -12,20 +12,20 @@ namespace {
 
 const QString kBlockPrefix = QStringLiteral("< délimstr ");
 
-QStringView trimmedControl(QStringView s)
-{
-    qsizetype begin = 0;
-    qsizetype end = s.size();
-    while (begin < end && s[begin].unicode() <= 32)
-        ++begin;
-    while (end > begin && s[end - 1].unicode() <= 32)
-        --end;
-    return s.mid(begin, end - begin);
-}
-
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
 } // namespace
+
+QStringView SansBlancs(QStringView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin].unicode() <= 32)
+        ++begin;
+    while (end > begin && text[end - 1].unicode() <= 32)
+        --end;
+    return text.mid(begin, end - begin);
+}
 
 QString ExtraireChamp(QString& S, const QString& d)
 {
@@ -56,7 +56,7 @@ QString ExtraireMot(QString& S)
 
 std::optional<double> LireNombre(QStringView field)
 {
-    const QStringView s = trimmedControl(field);
+    const QStringView s = SansBlancs(field);
     std::string ascii;
     ascii.reserve(std::size_t(s.size()));
     qsizetype i = 0;
@@ -104,7 +104,7 @@ std::optional<double> LireNombre(QStringView field)
 
 std::optional<int> LireEntier(QStringView field)
 {
-    const QStringView s = trimmedControl(field);
+    const QStringView s = SansBlancs(field);
     std::string ascii;
     qsizetype i = 0;
     if (i < s.size() && (s[i] == u'+' || s[i] == u'-')) {

@@ -23,6 +23,10 @@ QString ExtraireChampTab(QString& S);
 // Next space-separated word; leading characters <= 32 are then dropped from S.
 QString ExtraireMot(QString& S);
 
+// The text without its leading and trailing characters <= 32 (blanks and
+// control characters), as every reader of a field trims it.
+QStringView SansBlancs(QStringView text);
+
 // Lenient readers: the trimmed next field read as a number, 0 when empty or
 // unreadable. They never fail.
 double LireReelTab(QString& S);
