@@ -1,8 +1,12 @@
 #include "documents/DocumentFile.h"
 
 #include "util/Errors.h"
+#include "util/TextFields.h"
+#include "util/TextFiles.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 std::unique_ptr<TFichPb> LireDocument(const QString& chemin)
 {
@@ -22,6 +26,22 @@ std::unique_ptr<TFichPb> LireDocument(const QString& chemin)
     document->CalCRCTabs(document->TexteListeOnglets());
     document->DU.SetModified(modif);
     return document;
+}
+
+bool EstDocumentTolvane(const QString& chemin)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return false;
+    // The first line is all that is looked at: a few kilobytes hold it.
+    const QString debut = DecoderTexte(fichier.read(4096));
+    const qsizetype fin = debut.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
+    const QString ligne = fin < 0 ? debut : debut.left(fin);
+    if (ligne == TFileHeader::kIdentification)
+        return true;
+    bool lu = false;
+    const int version = ChampNumero(0, ligne, QStringLiteral("_")).toInt(&lu);
+    return lu && version >= 1;
 }
 
 void EnregistrerDocument(TFichPb& document, const QString& chemin)

@@ -14,6 +14,12 @@
 // file or cannot be read.
 std::unique_ptr<TFichPb> LireDocument(const QString& chemin);
 
+// True when the file starts as a document of this program does: the header
+// block's identification line, or the version line of a problem text ("5_1",
+// or a bare format number of the older versions). Anything else (a picture,
+// a text of another program, an empty file) is not a document.
+bool EstDocumentTolvane(const QString& chemin);
+
 // Writes the document file and marks the document clean. Throws EInOutError.
 void EnregistrerDocument(TFichPb& document, const QString& chemin);
 

@@ -1,13 +1,14 @@
 #include "documents/FileHeader.h"
 
 #include "util/AnsiCodePage.h"
+#include "util/AtomicFile.h"
 #include "util/Checksum.h"
 #include "util/Errors.h"
 #include "util/PlatformServices.h"
 #include "util/TextFields.h"
 
+#include <QBuffer>
 #include <QIODevice>
-#include <QSaveFile>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -155,17 +156,16 @@ void TFileHeader::SaveToStream(QIODevice& FS, void* data)
 
 void TFileHeader::SaveToFile(const QString& PF, void* data)
 {
-    // The previous file is replaced only when the new one is complete: a full
-    // disk or a failing body writer must not cost the user his document.
-    QSaveFile fichier(PF);
-    if (!fichier.open(QIODevice::WriteOnly))
-        throw EInOutError(QStringLiteral("Impossible de créer le fichier \"%1\" : %2").arg(PF, fichier.errorString()));
+    // The whole document is made in memory, then replaces the previous file
+    // only once it is safely on the disk: a full disk or a failing body writer
+    // must not cost the user his document.
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
     const std::uint32_t crcAvant = CRC;
     try {
-        SaveToStream(fichier, data);
-        if (!fichier.commit())
-            throw EInOutError(
-                QStringLiteral("Impossible d'enregistrer le fichier \"%1\" : %2").arg(PF, fichier.errorString()));
+        SaveToStream(tampon, data);
+        writeFileAtomicallyOrThrow(PF, octets);
     } catch (...) {
         CRC = crcAvant;
         throw;

@@ -1,11 +1,11 @@
 #include "util/TextFiles.h"
 
 #include "util/AnsiCodePage.h"
+#include "util/AtomicFile.h"
 #include "util/Errors.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QThread>
 
@@ -81,11 +81,10 @@ QString LireFichierTexte(const QString& fileName, FileOpenMode /*mode*/)
 
 void EcrireFichierTexte(const QString& text, const QString& fileName)
 {
-    QSaveFile file(fileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes = AnsiCodePage::fromUnicode(text);
-        if (file.write(bytes) == bytes.size() && file.commit())
-            return;
-    }
-    throw EInOutError(QStringLiteral("Impossible d'écrire le fichier \"%1\" : %2").arg(fileName, file.errorString()));
+    // Text files written here (the default calculation) can be made again: a
+    // folder that refuses new files but lets this one be rewritten still works.
+    FileWriteOptions options;
+    options.directWriteFallback = true;
+    if (const auto failure = writeFileAtomically(fileName, AnsiCodePage::fromUnicode(text), options))
+        throw EInOutError(QStringLiteral("Impossible d'écrire le fichier \"%1\" : %2").arg(fileName, *failure));
 }

@@ -11,42 +11,13 @@
 #include <QTemporaryDir>
 #include <charconv>
 #include <cmath>
+#include "CliDocument.h"
 #include "CliRun.h"
 
 #include <gtest/gtest.h>
 #include <numbers>
 
 namespace {
-
-// A document file as the program writes it: header block, then problem text.
-class Document {
-public:
-    Document& calcul(const QString& nom, const QList<TSection>& sections)
-    {
-        TData data;
-        data.Sections = sections;
-        corps_ += BlocDelimite(nom + kCrLf + QStringLiteral("\r\n\r\n\r\n") + DataVersTexte(data));
-        return *this;
-    }
-    // A calculation block that cannot be read: its section count is negative.
-    Document& illisible(const QString& nom)
-    {
-        corps_ += BlocDelimite(nom + QStringLiteral("\r\n\r\n\r\n\r\ncomm\r\n-3\r\n"));
-        return *this;
-    }
-    QString ecrire(const QTemporaryDir& dir, const QString& nom) const
-    {
-        const QString chemin = dir.filePath(nom);
-        QFile f(chemin);
-        f.open(QIODevice::WriteOnly);
-        f.write(AnsiCodePage::fromUnicode(QStringLiteral("TFileHeader V1.00 030504 01234voktasq43210\r\n\r\n5_1\r\n")
-                                          + BlocDelimite({}) + BlocDelimite({}) + corps_));
-        return chemin;
-    }
-
-private:
-    QString corps_;
-};
 
 QList<TSection> valide() { return {SectionMaconnerie(0), SectionMaconnerie(3, 0.6)}; }
 

@@ -1,4 +1,5 @@
 #include "support/FakePlatformServices.h"
+#include "support/FullDisk.h"
 #include "documents/Calcul.h"
 #include "documents/DocumentFile.h"
 #include "documents/FichPb.h"
@@ -516,4 +517,37 @@ TEST(FichPb, FailuresToReadOrWriteAreReported)
     ASSERT_TRUE(doc.DU.Modified());
     EXPECT_THROW(doc.Ecrire(dir.filePath(QStringLiteral("absent/d.Tolvane"))), EInOutError);
     EXPECT_TRUE(doc.DU.Modified()) << "an unsaved memo must still be reported";
+}
+
+TEST(FichPb, ASaveOntoAFullDiskKeepsThePreviousDocumentAndStaysModified)
+{
+    FullDisk disk;
+    if (!disk.mounted())
+        GTEST_SKIP() << "no small file system can be mounted here; the writer's injected failures cover it";
+    const QString chemin = disk.filePath(QStringLiteral("eglise.Tolvane"));
+    TFichPb doc;
+    doc.MemoFich = QStringLiteral("première version");
+    ajouter(doc, QStringLiteral("C1"), {section(0), section(1.5)});
+    doc.CalCRC();
+    doc.Ecrire(chemin);
+    QFile avant(chemin);
+    ASSERT_TRUE(avant.open(QIODevice::ReadOnly));
+    const QByteArray octetsAvant = avant.readAll();
+    avant.close();
+    ASSERT_GT(octetsAvant.size(), 0);
+
+    doc.MemoFich = QStringLiteral("seconde version, jamais perdue");
+    doc.CalCRC();
+    ASSERT_TRUE(doc.DU.Modified());
+    disk.fill();
+    try {
+        doc.Ecrire(chemin);
+        ADD_FAILURE() << "a save onto a full disk cannot succeed";
+    } catch (const EInOutError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("disque plein"))) << e.message().toStdString();
+    }
+    EXPECT_TRUE(doc.DU.Modified()) << "the document is not reported saved";
+    QFile apres(chemin);
+    ASSERT_TRUE(apres.open(QIODevice::ReadOnly));
+    EXPECT_EQ(apres.readAll(), octetsAvant) << "the previous document is untouched";
 }

@@ -4,26 +4,65 @@
 #include "documents/DocumentFile.h"
 #include "model/Calculation.h"
 #include "model/DonneesAppli.h"
+#include "util/AtomicFile.h"
 #include "util/Errors.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
 #include <exception>
+
+namespace {
+
+// The first failure to write the standard output, as a system error number.
+int& erreurSortieStandard()
+{
+    static int erreur = 0;
+    return erreur;
+}
+
+void noterErreurSortie(std::FILE* flux)
+{
+    if (flux == stdout && erreurSortieStandard() == 0)
+        erreurSortieStandard() = errno != 0 ? errno : EIO;
+}
+
+} // namespace
 
 void EcrireFlux(std::FILE* flux, const QString& texte)
 {
     const QByteArray octets = texte.toUtf8();
-    std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux);
-    std::fflush(flux);
+    errno = 0;
+    if (std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux) != std::size_t(octets.size())
+        || std::fflush(flux) != 0)
+        noterErreurSortie(flux);
+}
+
+int TerminerSortieStandard(int statut)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        noterErreurSortie(stdout);
+    if (erreurSortieStandard() == 0)
+        return statut;
+    ErreurCli(QStringLiteral("Erreur d'écriture sur la sortie standard : %1")
+                  .arg(systemErrorText(erreurSortieStandard())));
+    return 3;
+}
+
+QString SansCaracteresDeControle(QString texte)
+{
+    for (QChar& c : texte)
+        if (c.category() == QChar::Other_Control)
+            c = u' ';
+    return texte;
 }
 
 void ErreurCli(const QString& message) { EcrireFlux(stderr, message + u'\n'); }
 
 bool EcrireFichierCli(const QString& chemin, const QByteArray& octets)
 {
-    QSaveFile fichier(chemin);
-    if (!fichier.open(QIODevice::WriteOnly) || fichier.write(octets) != octets.size() || !fichier.commit()) {
-        ErreurCli(QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(chemin, fichier.errorString()));
+    if (const auto echec = writeFileAtomically(chemin, octets)) {
+        ErreurCli(QStringLiteral("Impossible d'écrire le fichier %1 : %2").arg(chemin, *echec));
         return false;
     }
     return true;

@@ -16,6 +16,15 @@ class TDonneesAppli;
 // The text in UTF-8 on the stream.
 void EcrireFlux(std::FILE* flux, const QString& texte);
 
+// The exit status of the command, unless the standard output could not be
+// written whole (a full disk, a closed pipe): then 3, the reason on standard
+// error. Every command's status goes through it last.
+int TerminerSortieStandard(int statut);
+
+// The text with every control character (TAB, line breaks...) shown as a
+// space: one name stays one field of one line.
+QString SansCaracteresDeControle(QString texte);
+
 // A French message and a line end on standard error.
 void ErreurCli(const QString& message);
 

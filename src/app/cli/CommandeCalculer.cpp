@@ -237,8 +237,13 @@ int CalculerDocument(const QString& chemin, bool json)
         ErreurCli(QStringLiteral("Attention : %1 calcul(s) illisible(s) ignoré(s) dans %2")
                       .arg(document->NbCalculsIgnores)
                       .arg(chemin));
-    if (document->Calculs.isEmpty())
+    if (document->Calculs.isEmpty()) {
+        // No calculation in a file that is no document at all (a picture, a
+        // text of another program) is not an empty document checked.
+        if (!EstDocumentTolvane(chemin))
+            throw EInOutError(QStringLiteral("Ce n'est pas un document Tolvane : %1").arg(chemin));
         ErreurCli(QStringLiteral("Aucun calcul dans le document %1").arg(chemin));
+    }
 
     bool nonConforme = false;
     bool nonCalcule = document->NbCalculsIgnores > 0;
@@ -249,7 +254,7 @@ int CalculerDocument(const QString& chemin, bool json)
         nonCalcule = nonCalcule || !issue.calcule;
         nonConforme = nonConforme || (issue.calcule && data.StatutGlobal >= 2);
         if (!json) {
-            QString ligne = calcul->nomtab + u'\t';
+            QString ligne = SansCaracteresDeControle(calcul->nomtab) + u'\t';
             if (issue.calcule)
                 ligne += LibelleNiveau(data.StatutGlobal);
             else if (calcul->EtatCalcul() == -1)

@@ -133,6 +133,17 @@ void Peindre(QPainter& painter, QSize taille, const DessinContrefort& dessin)
     PeindreDessinAjuste(painter, dessin.texte, etendue, taille, kCouleurFondDessin);
 }
 
+// Qt writes the SVG title as it is given: a calculation named "a & b" or
+// "<script>" would make a malformed picture, or markup. Qt gets a plain token,
+// replaced here by the escaped title.
+const QByteArray kJetonTitreSvg = "JETON-TITRE-TOLVANE";
+
+QByteArray AvecTitreSvg(QByteArray svg, const QString& titre)
+{
+    return svg.replace("<title>" + kJetonTitreSvg + "</title>",
+                       "<title>" + SansCaracteresDeControle(titre).toHtmlEscaped().toUtf8() + "</title>");
+}
+
 // The picture's bytes, empty when the painter could not start.
 QByteArray Rendre(const QString& suffixe, QSize taille, const DessinContrefort& dessin, const QString& titre)
 {
@@ -153,12 +164,14 @@ QByteArray Rendre(const QString& suffixe, QSize taille, const DessinContrefort& 
         svg.setSize(taille);
         svg.setViewBox(QRect(QPoint(0, 0), taille));
         svg.setResolution(96);
-        svg.setTitle(titre);
+        svg.setTitle(QString::fromLatin1(kJetonTitreSvg));
         QPainter painter;
         if (!painter.begin(&svg))
             return {};
         Peindre(painter, taille, dessin);
         painter.end();
+        tampon.close();
+        return AvecTitreSvg(octets, titre);
     } else {
         QPdfWriter pdf(&tampon);
         pdf.setTitle(titre);

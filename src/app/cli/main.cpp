@@ -1,4 +1,5 @@
 #include "app/cli/CliCommands.h"
+#include "app/cli/CliSupport.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -59,7 +60,7 @@ int main(int argc, char* argv[])
     if (arguments.isEmpty() || arguments.first() == QStringLiteral("--help")
         || arguments.first() == QStringLiteral("-h")) {
         std::fputs(kUsage, arguments.isEmpty() ? stderr : stdout);
-        return arguments.isEmpty() ? 3 : 0;
+        return TerminerSortieStandard(arguments.isEmpty() ? 3 : 0);
     }
     const auto command = commands.find(arguments.first());
     if (command == commands.end()) {
@@ -67,5 +68,5 @@ int main(int argc, char* argv[])
         return 3;
     }
     arguments.removeFirst();
-    return command->second(arguments);
+    return TerminerSortieStandard(command->second(arguments));
 }
