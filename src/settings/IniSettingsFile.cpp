@@ -2,11 +2,11 @@
 
 #include "settings/SettingsStore.h"
 #include "util/AnsiCodePage.h"
+#include "util/AtomicFile.h"
 #include "util/Errors.h"
 #include "util/TextFields.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -20,25 +20,6 @@ QByteArray EncoderTexteIni(const QString& text)
     // A file name in Greek or Polish among the recent files would otherwise
     // come back as question marks.
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
-}
-
-// checked write
-void EcrireFichierVerifie(const QString& fileName, const QByteArray& bytes)
-{
-    const auto failure = [&fileName](const QString& reason) {
-        return EInOutError(
-            QStringLiteral("Impossible d'enregistrer les réglages dans le fichier \"%1\" : %2").arg(fileName, reason));
-    };
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        throw failure(file.errorString());
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        throw failure(reason);
-    }
-    if (!file.commit())
-        throw failure(file.errorString());
 }
 
 } // namespace
@@ -76,4 +57,9 @@ void LireTexteIni(QString text, SettingsStore& store)
     }
 }
 
-void EcrireFichierIni(const QString& fileName, const QString& text) { EcrireFichierVerifie(fileName, EncoderTexteIni(text)); }
+void EcrireFichierIni(const QString& fileName, const QString& text)
+{
+    if (const auto failure = writeFileAtomically(fileName, EncoderTexteIni(text)))
+        throw EInOutError(
+            QStringLiteral("Impossible d'enregistrer les réglages dans le fichier \"%1\" : %2").arg(fileName, *failure));
+}
