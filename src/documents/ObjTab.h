@@ -4,6 +4,7 @@
 
 #include <QString>
 
+// Tab object.
 // What a tab of a document carries: the general page (a plain object named
 // "PG") or a calculation. nomtab is the tab's caption. The undo history names
 // tabs by identity, hence the edited-object base.
