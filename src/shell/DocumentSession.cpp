@@ -284,9 +284,12 @@ void TDocumentSession::MAJCommandes()
     FVue.AppliquerCommandes(etat);
 }
 
-QString TDocumentSession::Titre() const
+QString TitreFenetre(const QString& cheminDocument)
 {
-    return QStringLiteral("Tolvane : ") + (FDocument ? FDocument->pathF : QStringLiteral("(rien en cours)"));
+    return QStringLiteral("Tolvane : ")
+        + (cheminDocument.isEmpty() ? QStringLiteral("(rien en cours)") : cheminDocument);
 }
+
+QString TDocumentSession::Titre() const { return TitreFenetre(FDocument ? FDocument->pathF : QString()); }
 
 void TDocumentSession::AfficherTitre() { FVue.AfficherTitre(Titre()); }
