@@ -258,9 +258,9 @@ void TDocumentSession::CalculerLesResultats(bool tout, bool AvecValidation)
         for (TCalcul* calcul : calculs)
             SignalerIssue(calcul->Calculer(AvecValidation));
     } catch (const std::exception&) {
-        // A failure outside the calculations themselves (a tab repainted
-        // while its window goes) ends the round; the next display shows what
-        // was computed.
+        // A calculation catches its own failures; what escapes comes from a
+        // callback of the view (repainting a tab) and ends the round: the
+        // next display shows what was computed.
     }
 }
 
