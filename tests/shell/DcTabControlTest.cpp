@@ -1,5 +1,8 @@
 #include "QStringPrint.h"
+#include "documents/FichPb.h"
 #include "documents/ObjTab.h"
+#include "model/DonneesAppli.h"
+#include "shell/CalculationTabsGlue.h"
 #include "editing/DataControl.h"
 #include "shell/gui/DcTabControl.h"
 #include "support/FakePlatformServices.h"
@@ -144,4 +147,68 @@ TEST_F(BarreOnglets, AccessibilityTreeShowsTheTabsAndPressSelectsOne)
     EXPECT_EQ(liste->childCount(), 3 + 4);
     EXPECT_FALSE(dernier->isValid());
     EXPECT_EQ(liste->child(2)->text(QAccessible::Name), QStringLiteral("c"));
+}
+
+namespace {
+
+// The bar as the main window binds it to an open document.
+struct BarreDocument : ::testing::Test {
+    FakePlatformServices plateforme;
+    TFichPb document;
+    TDataControl dc;
+    std::unique_ptr<QWidget> fenetre = std::make_unique<QWidget>();
+    TdcTabControl* barre = new TdcTabControl(fenetre.get());
+    TLiaisonOnglets liaison{barre->Onglets(), dc, [this] { return &document; }};
+
+    void SetUp() override
+    {
+        fenetre->resize(520, 60);
+        barre->setGeometry(0, 0, 500, 29);
+        barre->setTabsBoutons(true);
+        barre->Brancher(liaison);
+        barre->Onglets().InitPG();
+        document.SaveToString(); // clean, with its tab list
+        fenetre->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    }
+    void TearDown() override { barre->Debrancher(); }
+};
+
+} // namespace
+
+TEST_F(BarreDocument, MenuCommandsReachTheDocument)
+{
+    plateforme.inputs.push_back(QStringLiteral("nord"));
+    barre->PreparerMenu();
+    barre->ActionMenu(TCommandeOnglet::Ajouter)->trigger();
+    ASSERT_EQ(document.Calculs.size(), 1);
+    EXPECT_EQ(document.Calculs.front()->nomtab, QStringLiteral("nord"));
+    EXPECT_EQ(barre->GetObjet(1), document.Calculs.front());
+    EXPECT_EQ(document.CalculsSel, document.Calculs); // the new tab is selected
+    EXPECT_TRUE(document.DU.Modified());
+    dc.Undo();
+    EXPECT_TRUE(document.Calculs.isEmpty());
+    EXPECT_FALSE(document.DU.Modified());
+}
+
+TEST_F(BarreDocument, ACalculationRefusedForInvalidDataHasARedCaption)
+{
+    plateforme.inputs.push_back(QStringLiteral("WWWW"));
+    barre->Onglets().Ajouter(true);
+    barre->DeSelect();
+    const QRect texte(barre->GaucheOnglet(1) + 4, barre->MargeHaute() + 4, barre->LargeurOnglet(1) - 8,
+                      barre->TabsHeight() - 8);
+    const auto pixelsRouges = [&] {
+        const QImage image = barre->grab().toImage();
+        int n = 0;
+        for (int y = texte.top(); y <= texte.bottom(); ++y)
+            for (int x = texte.left(); x <= texte.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            }
+        return n;
+    };
+    EXPECT_EQ(pixelsRouges(), 0);
+    document.Calculs.front()->DAP->SetResultatCalcul(-1);
+    EXPECT_GT(pixelsRouges(), 0);
 }

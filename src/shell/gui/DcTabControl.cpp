@@ -1,11 +1,13 @@
 #include "shell/gui/DcTabControl.h"
 
+#include "shell/CalculationTabsGlue.h"
 #include "shell/TabBand.h"
 #include "shell/gui/TabStripAccessible.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QPainter>
 
 // The widget strip as the calculation tabs see it.
 class TdcTabControl::AdaptateurBande final : public TBandeOnglets {
@@ -65,12 +67,32 @@ TdcTabControl::TdcTabControl(QWidget* parent)
 // forgotten before the tabs go.
 TdcTabControl::~TdcTabControl()
 {
+    Debrancher();
+    setOnDropTabs(nullptr);
+    FOnglets.reset();
+}
+
+void TdcTabControl::Brancher(TLiaisonOnglets& liaison)
+{
+    setOnChange([&liaison](TCustomTabsXo&) { liaison.OngletsChanges(); });
+    setOnChangeSel([&liaison](TCustomTabsXo&) { liaison.SelectionChangee(); });
+    setOnSelectTab([&liaison](int ix, bool& CanSelect) { liaison.AvantSelection(ix, CanSelect); });
+    setOnDrawTab([&liaison](int ix, QPainter& Cv, bool&) {
+        if (const auto couleur = liaison.CouleurLegende(ix))
+            Cv.setPen(*couleur);
+    });
+    FOnAvantMenu = [&liaison] { liaison.AvantMenu(); };
+    FOnCommande = [&liaison](TCommandeOnglet commande) { liaison.ExecuterCommande(commande); };
+}
+
+void TdcTabControl::Debrancher()
+{
     setOnChange(nullptr);
     setOnChangeSel(nullptr);
     setOnSelectTab(nullptr);
     setOnDrawTab(nullptr);
-    setOnDropTabs(nullptr);
-    FOnglets.reset();
+    FOnAvantMenu = nullptr;
+    FOnCommande = nullptr;
 }
 
 bool TdcTabControl::CanChangeSel(int, const QString& SelSrt) { return TOngletsCalculs::CanChangeSel(SelSrt); }

@@ -10,6 +10,7 @@
 class QAction;
 class QMenu;
 class TBandeOnglets;
+class TLiaisonOnglets;
 
 // The calculation tab bar: the tab strip showing the calculation tabs and
 // forwarding to them the clicks, the drops and the commands of its popup menu
@@ -34,6 +35,13 @@ public:
     // What opening the menu does before it shows: the hook, then each entry
     // enabled as the selection and the clipboard allow.
     void PreparerMenu();
+
+    // Binds the bar's events to the main window's handlers: tabs changed,
+    // selection changed or about to change, caption colours, the menu's
+    // opening and its commands. The handlers must outlive the bar or be
+    // unbound first (Debrancher).
+    void Brancher(TLiaisonOnglets& liaison);
+    void Debrancher();
 
 protected:
     bool CanChangeSel(int ixNvTab, const QString& SelSrt) override;
