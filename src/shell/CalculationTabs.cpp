@@ -77,9 +77,19 @@ TObjTab* TOngletsCalculs::ObjetDe(int index) const
 
 void TOngletsCalculs::InitPG()
 {
-    if (!FOTPG) {
+    if (!FPG) {
         FOTPG = std::make_unique<TObjTab>(QStringLiteral("PG"));
-        FBande.AddTabObjet(FOTPG->nomtab, FOTPG.get());
+        FPG = FOTPG.get();
+        FBande.AddTabObjet(FPG->nomtab, FPG);
+    }
+    Init();
+}
+
+void TOngletsCalculs::InitPG(TObjTab& pagePG)
+{
+    if (!FPG) {
+        FPG = &pagePG;
+        FBande.AddTabObjet(FPG->nomtab, FPG);
     }
     Init();
 }
@@ -135,7 +145,7 @@ QList<TObjTab*> TOngletsCalculs::ObjTabsSelection() const
 
 QList<TObjTab*> TOngletsCalculs::ExclurePG(QList<TObjTab*> objs) const
 {
-    if (!objs.isEmpty() && FOTPG && objs.front() == FOTPG.get())
+    if (!objs.isEmpty() && FPG && objs.front() == FPG)
         objs.removeFirst();
     return objs;
 }
@@ -189,11 +199,48 @@ bool TOngletsCalculs::CalculsSelectionnes(int* nbsel) const
 
 void TOngletsCalculs::ParquerObjet(TObjTab* obj)
 {
-    if (obj && !FTabsSupprimes.contains(obj))
-        FTabsSupprimes.prepend(obj);
+    if (!obj)
+        return;
+    const QString identite = Identite(obj);
+    if (!FTabsSupprimes.contains(identite))
+        FTabsSupprimes.prepend(identite);
 }
 
-void TOngletsCalculs::DeparquerObjet(TObjTab* obj) { FTabsSupprimes.removeAll(obj); }
+void TOngletsCalculs::DeparquerObjet(TObjTab* obj)
+{
+    if (obj)
+        FTabsSupprimes.removeAll(Identite(obj));
+}
+
+QList<TObjTab*> TOngletsCalculs::TabsSupprimes() const
+{
+    QList<TObjTab*> objets;
+    for (const QString& identite : FTabsSupprimes)
+        if (TObjTab* objet = ObjetDIdentite(identite))
+            objets << objet;
+    return objets;
+}
+
+QList<TObjTab*> TOngletsCalculs::PressePapiers() const
+{
+    QList<TObjTab*> objets;
+    for (const QString& identite : FTabsCC)
+        if (TObjTab* objet = ObjetDIdentite(identite))
+            objets << objet;
+    return objets;
+}
+
+namespace {
+
+QStringList Identites(const QList<TObjTab*>& objets)
+{
+    QStringList identites;
+    for (const TObjTab* objet : objets)
+        identites << Identite(objet);
+    return identites;
+}
+
+} // namespace
 
 TObjTab* TOngletsCalculs::NouvelObjet()
 {
@@ -326,13 +373,13 @@ void TOngletsCalculs::Supprimer()
 void TOngletsCalculs::CouperTab()
 {
     // The general page never leaves tab 0.
-    FTabsCC = ExclurePG(ObjTabsSelection());
+    FTabsCC = Identites(ExclurePG(ObjTabsSelection()));
     FcouperTabs = true;
 }
 
 void TOngletsCalculs::CopierTab()
 {
-    FTabsCC = ExclurePG(ObjTabsSelection());
+    FTabsCC = Identites(ExclurePG(ObjTabsSelection()));
     FcouperTabs = false;
 }
 
@@ -369,8 +416,8 @@ void TOngletsCalculs::CollerCoupe(TObjTab* cible)
     // Only tabs still in the bar can move: a tab deleted or undone since the
     // cut stays where it is.
     QList<TObjTab*> coupes;
-    for (TObjTab* objet : FTabsCC)
-        if (objet && FBande.IndexObjet(objet) >= 0 && !coupes.contains(objet))
+    for (TObjTab* objet : PressePapiers())
+        if (FBande.IndexObjet(objet) >= 0 && !coupes.contains(objet))
             coupes << objet;
     if (coupes.isEmpty() || !cible)
         return;
@@ -397,21 +444,22 @@ void TOngletsCalculs::CollerCoupe(TObjTab* cible)
 
 void TOngletsCalculs::CollerCopie(TObjTab* cible)
 {
-    if (FTabsCC.isEmpty() || !cible)
-        return;
     const QList<TObjTab*> avant = ObjTabs();
-    if (!avant.contains(cible))
+    if (!cible || !avant.contains(cible))
         return;
     // Every copy is made before any tab changes: a copy that fails leaves the
-    // bar as it was.
+    // bar as it was. Only tabs still in the bar are copied, as only they are
+    // moved by a cut.
     QList<TObjTab*> copies;
-    for (const TObjTab* source : FTabsCC) {
-        if (!source)
+    for (TObjTab* source : PressePapiers()) {
+        if (!avant.contains(source))
             continue;
         TObjTab* copie = NouvelObjet();
         copie->Assign(*source);
         copies << copie;
     }
+    if (copies.isEmpty())
+        return;
     FBande.DeSelect();
     QList<TObjTab*> apres;
     for (TObjTab* objet : avant) {
@@ -443,7 +491,7 @@ void TOngletsCalculs::Deposer(int ix)
     int nb = 0;
     FBande.InfoSelection(ixdeb, nb);
     if (ix > 0 && ixdeb > 0) {
-        FTabsCC = ObjTabsSelection();
+        FTabsCC = Identites(ObjTabsSelection());
         CollerCoupe(ObjetDe(std::min(ix, FBande.TabsCount()) - 1));
         MAJNoms();
     }

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -64,10 +65,13 @@ public:
     TDataControl* DataControl() const { return FDataControl; }
     void setDataControl(TDataControl* dc);
 
-    TObjTab* ObjetPG() const { return FOTPG.get(); }
+    TObjTab* ObjetPG() const { return FPG; }
 
     // Creates the general page and its tab 0 when they do not exist, then Init.
     void InitPG();
+    // The same with a general page owned by the caller, which must outlive
+    // this object (a document session that keeps its own).
+    void InitPG(TObjTab& pagePG);
     // ClearObjects; tab 0 deselected; the change event.
     void Init();
     // Deletes every tab after tab 0 and forgets every object set aside and
@@ -97,9 +101,9 @@ public:
     // May the selection become these marks? Tab 0 is only ever selected alone.
     static bool CanChangeSel(const QString& SelSrt);
 
-    // Tab clipboard.
-    bool TabsAColler() const { return !FTabsCC.isEmpty(); }
-    const QList<TObjTab*>& PressePapiers() const { return FTabsCC; }
+    // Tab clipboard: the objects of the tabs cut or copied that still exist.
+    bool TabsAColler() const { return !PressePapiers().isEmpty(); }
+    QList<TObjTab*> PressePapiers() const;
     bool CouperTabs() const { return FcouperTabs; }
     void CouperTab();
     void CopierTab();
@@ -123,7 +127,7 @@ public:
     void EnregistrerCommeDefaut();
 
     // The objects set aside, most recent first.
-    const QList<TObjTab*>& TabsSupprimes() const { return FTabsSupprimes; }
+    QList<TObjTab*> TabsSupprimes() const;
 
     // Popup menu: whether an entry is enabled, and its command.
     bool CommandePossible(TCommandeOnglet commande) const;
@@ -155,8 +159,11 @@ private:
     TGetNouvelObjetEvent FOnGetNouvelObjet;
     TDataControl* FDataControl = nullptr;
     std::unique_ptr<TObjTab> FOTPG;
-    QList<TObjTab*> FTabsSupprimes;
-    QList<TObjTab*> FTabsCC;
+    TObjTab* FPG = nullptr; // FOTPG, or the caller's general page
+    // The set-aside list and the clipboard name their objects by identity:
+    // an object freed since (its document closed) is never reached again.
+    QStringList FTabsSupprimes;
+    QStringList FTabsCC;
     bool FcouperTabs = false;
     std::vector<std::unique_ptr<TObjTab>> FObjetsPropres;
 };

@@ -492,6 +492,23 @@ TEST(CalculationTabs, ClosingForgetsTabsSetAsideObjectsAndHistory)
     EXPECT_EQ(banc.bande.TabsCount(), 3);
 }
 
+TEST(CalculationTabs, AGeneralPageOwnedElsewhereIsCarriedByTabZero)
+{
+    TObjTab pageSession(QStringLiteral("PG"));
+    TBandeOngletsMemoire bande;
+    {
+        TOngletsCalculs onglets(bande);
+        onglets.InitPG(pageSession);
+        EXPECT_EQ(onglets.ObjetPG(), &pageSession);
+        EXPECT_EQ(bande.GetObjet(0), &pageSession);
+        bande.Cliquer(0);
+        EXPECT_TRUE(onglets.ExclurePG(onglets.ObjTabsSelection()).isEmpty());
+        onglets.InitPG(); // already there: no second general page
+        EXPECT_EQ(bande.TabsCount(), 1);
+    }
+    EXPECT_EQ(pageSession.nomtab, QStringLiteral("PG")); // not freed with the tabs
+}
+
 TEST(TabRecords, RecordsReadBackWhateverTheNamesHold)
 {
     TObjTab x(QStringLiteral("x"));
