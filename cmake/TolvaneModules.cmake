@@ -38,11 +38,14 @@ function(tolvane_module name)
   endif()
 endfunction()
 
-# tolvane_tests(NAME [LIBS targets...]): one GoogleTest executable from the .cpp
-# files of the current tests folder, each test registered with CTest and run on
-# the offscreen platform.
+# tolvane_tests(NAME [LIBS targets...] [GUI_LIBS targets...]): the GoogleTest
+# executable test_NAME from the .cpp files of the current tests folder, linked
+# with the core test support only (no QtWidgets); when the folder has a gui/
+# subfolder, a second executable test_NAME_gui from its files, linked with the
+# gui test support, LIBS and GUI_LIBS. Every test is registered with CTest and
+# runs on the offscreen platform.
 function(tolvane_tests name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;GUI_LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   set(target test_${name})
   add_executable(${target} ${sources})
@@ -51,4 +54,16 @@ function(tolvane_tests name)
   gtest_discover_tests(${target}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
+
+  file(GLOB gui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.h)
+  if(gui_sources)
+    set(gui_target test_${name}_gui)
+    add_executable(${gui_target} ${gui_sources})
+    target_include_directories(${gui_target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_options(${gui_target} PRIVATE ${TOLVANE_WARNINGS})
+    target_link_libraries(${gui_target} PRIVATE tolvane_test_support_gui ${ARG_LIBS} ${ARG_GUI_LIBS})
+    gtest_discover_tests(${gui_target}
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editing/ObjetEdite.h"
+#include "util/ObjetEdite.h"
 
 #include <QString>
 

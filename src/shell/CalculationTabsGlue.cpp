@@ -71,8 +71,8 @@ void TLiaisonOnglets::MAJCalculs()
     TFichPb* document = FDocument();
     if (!document)
         return;
-    document->Calculs = CalculsDe(FOnglets.ExclurePG(FOnglets.ObjTabs()), *document);
-    document->CalculsSel = CalculsDe(FOnglets.ExclurePG(FOnglets.ObjTabsSelection()), *document);
+    document->SetCalculs(CalculsDe(FOnglets.ExclurePG(FOnglets.ObjTabs()), *document));
+    document->SetCalculsSel(CalculsDe(FOnglets.ExclurePG(FOnglets.ObjTabsSelection()), *document));
 }
 
 std::optional<QColor> TLiaisonOnglets::CouleurLegende(int ix) const

@@ -26,7 +26,7 @@ void TBandeOngletsMemoire::DeleteTab(int index)
 
 TObjetEdite* TBandeOngletsMemoire::GetObjet(int index) const
 {
-    return static_cast<TObjetEdite*>(FContenu.GetObjet(index));
+    return FContenu.GetObjet(index);
 }
 
 void TBandeOngletsMemoire::SetObjet(int index, TObjetEdite* value) { FContenu.SetObjet(index, value); }

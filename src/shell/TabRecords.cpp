@@ -1,9 +1,8 @@
 #include "shell/TabRecords.h"
 
 #include "documents/ObjTab.h"
-#include "editing/ObjetEdite.h"
 #include "editing/UndoRecords.h"
-#include "shell/TabStripContent.h"
+#include "util/TabListText.h"
 
 #include <QStringList>
 
@@ -37,12 +36,11 @@ QString Libelle(QChar commande)
     }
 }
 
-QString Identite(const TObjTab* objet) { return TabStripContent::IdentiteTexte(objet); }
+QString Identite(const TObjTab* objet) { return IdentiteOnglet(objet); }
 
 TObjTab* ObjetDIdentite(QStringView identite)
 {
-    const auto valeur = reinterpret_cast<quintptr>(TabStripContent::ObjetDeTexte(identite.toString()));
-    return dynamic_cast<TObjTab*>(TObjetEdite::ParIdentite(valeur));
+    return dynamic_cast<TObjTab*>(ObjetDIdentiteOnglet(identite.toString()));
 }
 
 QString ListeObjets(const QList<TObjTab*>& objets)

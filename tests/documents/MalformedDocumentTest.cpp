@@ -33,7 +33,7 @@ QString entete() { return QStringLiteral("5_1\r\n") + kBlocA + kCrLf + kBlocA + 
 QStringList noms(const TFichPb& fp)
 {
     QStringList n;
-    for (const TCalcul* c : fp.Calculs)
+    for (const TCalcul* c : fp.Calculs())
         n << c->nomtab;
     return n;
 }
@@ -60,7 +60,7 @@ TEST(MalformedDocument, GarbledSectionCountsSkipOnlyTheirCalculation)
     const auto fp = LireDocument(chemin);
     EXPECT_EQ(noms(*fp), (QStringList{QStringLiteral("C1"), QStringLiteral("C2")}));
     EXPECT_EQ(fp->NbCalculsIgnores, 20);
-    EXPECT_EQ(fp->Calculs[1]->DAP->Data.Sections.size(), 2) << "one missing line is still a truncated calculation";
+    EXPECT_EQ(fp->Calculs()[1]->DAP->Data.Sections.size(), 2) << "one missing line is still a truncated calculation";
 }
 
 // Runs of blank lines between and after the calculations keep their reading:

@@ -79,7 +79,7 @@ struct BancOnglets {
         TFichPb relu;
         relu.LoadFromString(document.SaveToString());
         QStringList n;
-        for (const TCalcul* c : relu.Calculs)
+        for (const TCalcul* c : relu.Calculs())
             n << c->nomtab;
         return n;
     }
@@ -100,18 +100,22 @@ TEST(CalculationTabs, TabZeroCarriesTheGeneralPageAndTheDocumentFollowsTheTabs)
     EXPECT_EQ(banc.bande.GetObjet(0), banc.onglets.ObjetPG());
     EXPECT_EQ(banc.onglets.ObjetPG()->nomtab, QStringLiteral("PG"));
     // The document owns the calculations the tabs carry, in tab order.
-    ASSERT_EQ(banc.document.Calculs.size(), 3);
+    ASSERT_EQ(banc.document.Calculs().size(), 3);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(banc.document.Calculs.at(i), banc.bande.GetObjet(i + 1));
-        EXPECT_TRUE(banc.document.PossedeCalcul(banc.document.Calculs.at(i)));
+        EXPECT_EQ(banc.document.Calculs().at(i), banc.bande.GetObjet(i + 1));
+        EXPECT_TRUE(banc.document.PossedeCalcul(banc.document.Calculs().at(i)));
     }
     EXPECT_EQ(banc.document.pbCRC, banc.document.pbCRCdsk);
+    // The bar and the document write the same tab list, so the document's
+    // tab checksum is the same whichever gives it.
+    EXPECT_EQ(banc.bande.TCtoStr(false), banc.document.TexteListeOnglets(banc.onglets.ObjetPG()));
+    EXPECT_TRUE(banc.bande.TCtoStr(false).startsWith(QStringLiteral("PG\r\na\r\nb\r\nc\t")));
 
     banc.selectionner({QStringLiteral("b"), QStringLiteral("c")});
-    EXPECT_EQ(banc.document.CalculsSel, (QList<TCalcul*>{banc.calcul("b"), banc.calcul("c")}));
+    EXPECT_EQ(banc.document.CalculsSel(), (QList<TCalcul*>{banc.calcul("b"), banc.calcul("c")}));
     EXPECT_EQ(banc.pages.back(), TLiaisonOnglets::kPageCalcul);
     banc.selectionner({QStringLiteral("PG")});
-    EXPECT_TRUE(banc.document.CalculsSel.isEmpty());
+    EXPECT_TRUE(banc.document.CalculsSel().isEmpty());
     EXPECT_EQ(banc.pages.back(), TLiaisonOnglets::kPageGenerale);
 }
 
@@ -377,7 +381,7 @@ TEST(CalculationTabs, AddAppendsWhenOnlyTheGeneralPageIsThereAndInsertGoesBefore
     EXPECT_EQ(banc.noms(), (QStringList{QStringLiteral("PG"), QStringLiteral("a"), QStringLiteral("nouvelle"),
                                         QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_EQ(banc.bande.SelTabs(), QStringLiteral("  X  "));
-    EXPECT_EQ(banc.document.CalculsSel, QList<TCalcul*>{banc.calcul("nouvelle")});
+    EXPECT_EQ(banc.document.CalculsSel(), QList<TCalcul*>{banc.calcul("nouvelle")});
     banc.defaire();
     EXPECT_EQ(banc.noms(), kPGabc);
     banc.refaire();

@@ -33,7 +33,7 @@ TCustomTabsXo::~TCustomTabsXo() = default;
 
 // ---------------------------------------------------------------- tabs
 
-int TCustomTabsXo::AddTabObjet(const QString& value, void* Obj)
+int TCustomTabsXo::AddTabObjet(const QString& value, TObjetEdite* Obj)
 {
     const int index = FContenu.AddTabObjet(value, Obj);
     AjusterPremier(index);
@@ -42,7 +42,7 @@ int TCustomTabsXo::AddTabObjet(const QString& value, void* Obj)
     return index;
 }
 
-void TCustomTabsXo::InsertTabObjet(int index, const QString& value, void* Obj)
+void TCustomTabsXo::InsertTabObjet(int index, const QString& value, TObjetEdite* Obj)
 {
     FContenu.InsertTabObjet(index, value, Obj);
     AjusterPremier(index);

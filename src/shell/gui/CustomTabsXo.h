@@ -31,20 +31,25 @@ public:
     int TabsCount() const { return FContenu.TabsCount(); }
     // Append an unselected tab, scroll to show it, fire Change; return its index.
     int AddTab(const QString& value) { return AddTabObjet(value, nullptr); }
-    int AddTabObjet(const QString& value, void* Obj);
+    int AddTabObjet(const QString& value, TObjetEdite* Obj);
     // Insert an unselected tab at index (0 to TabsCount()), scroll to show it,
     // fire Change. ERangeError for another index.
     void InsertTab(int index, const QString& value) { InsertTabObjet(index, value, nullptr); }
-    void InsertTabObjet(int index, const QString& value, void* Obj);
+    void InsertTabObjet(int index, const QString& value, TObjetEdite* Obj);
     // Remove a tab and fire Change. ERangeError when there is no such tab.
     void DeleteTab(int index);
 
     // Captions and objects change without any event. ERangeError for a missing tab.
     QString GetTab(int index) const { return FContenu.GetTab(index); }
     void SetTab(int index, const QString& value);
-    void* GetObjet(int index) const { return FContenu.GetObjet(index); }
-    void SetObjet(int index, void* value) { FContenu.SetObjet(index, value); }
-    int IndexObjet(const void* Obj) const { return FContenu.IndexObjet(Obj); }
+    TObjetEdite* GetObjet(int index) const { return FContenu.GetObjet(index); }
+    template <typename T>
+    T* ObjetType(int index) const
+    {
+        return FContenu.ObjetType<T>(index);
+    }
+    void SetObjet(int index, TObjetEdite* value) { FContenu.SetObjet(index, value); }
+    int IndexObjet(const TObjetEdite* Obj) const { return FContenu.IndexObjet(Obj); }
 
     // Selection without events.
     bool GetSelection(int index) const { return FContenu.GetSelection(index); }

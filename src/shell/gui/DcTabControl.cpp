@@ -23,7 +23,7 @@ public:
     void DeleteTab(int index) override { w_.DeleteTab(index); }
     QString GetTab(int index) const override { return w_.GetTab(index); }
     void SetTab(int index, const QString& value) override { w_.SetTab(index, value); }
-    TObjetEdite* GetObjet(int index) const override { return static_cast<TObjetEdite*>(w_.GetObjet(index)); }
+    TObjetEdite* GetObjet(int index) const override { return w_.GetObjet(index); }
     void SetObjet(int index, TObjetEdite* value) override { w_.SetObjet(index, value); }
     int IndexObjet(const TObjetEdite* Obj) const override { return w_.IndexObjet(Obj); }
     bool GetSelection(int index) const override { return w_.GetSelection(index); }

@@ -181,13 +181,13 @@ TEST_F(BarreDocument, MenuCommandsReachTheDocument)
     plateforme.inputs.push_back(QStringLiteral("nord"));
     barre->PreparerMenu();
     barre->ActionMenu(TCommandeOnglet::Ajouter)->trigger();
-    ASSERT_EQ(document.Calculs.size(), 1);
-    EXPECT_EQ(document.Calculs.front()->nomtab, QStringLiteral("nord"));
-    EXPECT_EQ(barre->GetObjet(1), document.Calculs.front());
-    EXPECT_EQ(document.CalculsSel, document.Calculs); // the new tab is selected
+    ASSERT_EQ(document.Calculs().size(), 1);
+    EXPECT_EQ(document.Calculs().front()->nomtab, QStringLiteral("nord"));
+    EXPECT_EQ(barre->GetObjet(1), document.Calculs().front());
+    EXPECT_EQ(document.CalculsSel(), document.Calculs()); // the new tab is selected
     EXPECT_TRUE(document.DU.Modified());
     dc.Undo();
-    EXPECT_TRUE(document.Calculs.isEmpty());
+    EXPECT_TRUE(document.Calculs().isEmpty());
     EXPECT_FALSE(document.DU.Modified());
 }
 
@@ -209,6 +209,6 @@ TEST_F(BarreDocument, ACalculationRefusedForInvalidDataHasARedCaption)
         return n;
     };
     EXPECT_EQ(pixelsRouges(), 0);
-    document.Calculs.front()->DAP->SetResultatCalcul(-1);
+    document.Calculs().front()->DAP->SetResultatCalcul(-1);
     EXPECT_GT(pixelsRouges(), 0);
 }
