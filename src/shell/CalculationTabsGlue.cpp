@@ -1,40 +1,27 @@
 #include "shell/CalculationTabsGlue.h"
 
 #include "documents/Calcul.h"
-#include "documents/FichPb.h"
 #include "editing/DataControl.h"
 #include "model/DonneesAppli.h"
+#include "shell/DocumentSession.h"
 #include "shell/TabBand.h"
 
-namespace {
-
-QList<TCalcul*> CalculsDe(const QList<TObjTab*>& objets, const TFichPb& document)
-{
-    QList<TCalcul*> calculs;
-    for (TObjTab* objet : objets)
-        if (auto* calcul = dynamic_cast<TCalcul*>(objet); calcul && document.PossedeCalcul(calcul))
-            calculs << calcul;
-    return calculs;
-}
-
-} // namespace
-
-TLiaisonOnglets::TLiaisonOnglets(TOngletsCalculs& onglets, TDataControl& dc, TSourceDocument document)
+TLiaisonOnglets::TLiaisonOnglets(TOngletsCalculs& onglets, TDocumentSession& session)
     : FOnglets(onglets)
-    , FDC(dc)
-    , FDocument(std::move(document))
+    , FSession(session)
 {
-    FOnglets.setDataControl(&FDC);
+    FOnglets.InitPG(FSession.ObjetPG());
+    FOnglets.setDataControl(&FSession.DC());
     FOnglets.setOndcGetNouvelObjet([this] { return NouvelObjet(); });
 }
 
-TLiaisonOnglets::~TLiaisonOnglets() { FOnglets.setOndcGetNouvelObjet(nullptr); }
-
-TObjTab* TLiaisonOnglets::NouvelObjet()
+TLiaisonOnglets::~TLiaisonOnglets()
 {
-    TFichPb* document = FDocument();
-    return document ? document->NouveauCalcul() : nullptr;
+    FOnglets.setOndcGetNouvelObjet(nullptr);
+    FOnglets.setDataControl(nullptr);
 }
+
+TObjTab* TLiaisonOnglets::NouvelObjet() { return FSession.NouveauCalcul(); }
 
 void TLiaisonOnglets::AvantSelection(int, bool& CanSelect)
 {
@@ -42,38 +29,9 @@ void TLiaisonOnglets::AvantSelection(int, bool& CanSelect)
     CanSelect = true;
 }
 
-void TLiaisonOnglets::SelectionChangee()
-{
-    int ixdeb = -1;
-    int nbsel = 0;
-    FOnglets.Bande().InfoSelection(ixdeb, nbsel);
-    if (OnAfficherPage)
-        OnAfficherPage(ixdeb < 0 ? kPageAucune : ixdeb == 0 ? kPageGenerale : kPageCalcul);
-    MAJCalculs();
-    if (OnMAJCommandes)
-        OnMAJCommandes();
-    FDC.Afficher();
-}
+void TLiaisonOnglets::SelectionChangee() { FSession.SelectionOngletsChangee(); }
 
-void TLiaisonOnglets::OngletsChanges()
-{
-    if (TFichPb* document = FDocument()) {
-        MAJCalculs();
-        document->CalCRCTabs(FOnglets.Bande().TCtoStr(false));
-    }
-    if (OnMAJCommandes)
-        OnMAJCommandes();
-    FDC.Afficher();
-}
-
-void TLiaisonOnglets::MAJCalculs()
-{
-    TFichPb* document = FDocument();
-    if (!document)
-        return;
-    document->SetCalculs(CalculsDe(FOnglets.ExclurePG(FOnglets.ObjTabs()), *document));
-    document->SetCalculsSel(CalculsDe(FOnglets.ExclurePG(FOnglets.ObjTabsSelection()), *document));
-}
+void TLiaisonOnglets::OngletsChanges() { FSession.OngletsChanges(); }
 
 std::optional<QColor> TLiaisonOnglets::CouleurLegende(int ix) const
 {
@@ -100,6 +58,65 @@ void TLiaisonOnglets::ExecuterCommande(TCommandeOnglet commande)
     if (commande == TCommandeOnglet::Couper || commande == TCommandeOnglet::Copier
         || commande == TCommandeOnglet::EnregistrerCommeDefaut)
         return;
-    MAJCalculs();
+    FSession.MAJCalculs();
     FOnglets.Bande().Repeindre();
+}
+
+// ------------------------------------------------------------ view
+
+void TVueSessionOnglets::InitOnglets()
+{
+    if (FOnglets)
+        FOnglets->Init();
+}
+
+void TVueSessionOnglets::AjouterOnglets(const QList<TCalcul*>& calculs)
+{
+    if (!FOnglets)
+        return;
+    QList<TObjTab*> objets;
+    for (TCalcul* calcul : calculs)
+        objets << calcul;
+    FOnglets->AddTOs(objets);
+}
+
+void TVueSessionOnglets::SelectionnerPageGenerale()
+{
+    if (!FOnglets || FOnglets->Bande().TabsCount() == 0)
+        return;
+    FOnglets->Bande().DeSelect();
+    FOnglets->Bande().SetSelection(0, true);
+    FOnglets->Bande().Repeindre();
+}
+
+QList<TObjetEdite*> TVueSessionOnglets::ObjetsOnglets() const
+{
+    QList<TObjetEdite*> objets;
+    if (FOnglets)
+        for (TObjTab* objet : FOnglets->ObjTabs())
+            objets << objet;
+    return objets;
+}
+
+QList<TObjetEdite*> TVueSessionOnglets::ObjetsOngletsSel() const
+{
+    return FOnglets ? FOnglets->ObjTabsSel() : QList<TObjetEdite*>();
+}
+
+void TVueSessionOnglets::SelectionnerObjets(const QList<TObjetEdite*>& objets)
+{
+    if (FOnglets)
+        FOnglets->SetObjSel(objets);
+}
+
+void TVueSessionOnglets::RendreVisiblePremierOnglet()
+{
+    if (FOnglets)
+        FOnglets->RendreVisible(0);
+}
+
+void TVueSessionOnglets::RepeindreOnglets()
+{
+    if (FOnglets)
+        FOnglets->Bande().Repeindre();
 }

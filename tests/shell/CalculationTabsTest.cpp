@@ -8,14 +8,18 @@
 #include "shell/CalculationTabs.h"
 #include "shell/CalculationTabsGlue.h"
 #include "shell/TabBandMemory.h"
+#include "shell/DocumentSession.h"
 #include "shell/TabRecords.h"
 #include "support/FakePlatformServices.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
+
+using Page = TVueSession::Page;
 
 void inactivite()
 {
@@ -23,26 +27,67 @@ void inactivite()
         QCoreApplication::processEvents();
 }
 
-// A document with tabs PG, a, b, c, each calculation with data of its own,
-// bound to a data control as the main window binds them, on a headless strip;
-// clean and with an empty history.
+// The main window's view without widgets: its tab part is the calculation
+// tabs; the memo and the buttress sheet are one text each, behind a relay.
+struct VueOnglets : TVueSessionOnglets {
+    struct Controle {
+        TdcBaseRelais relais;
+        QString contenu, affiche;
+        bool multi = false;
+        Controle()
+        {
+            relais.BROnAfficherCdS = [this](bool m, const QString& v, bool) {
+                multi = m;
+                contenu = affiche = v;
+            };
+            relais.BROnLireCdS = [this](QString& v) { v = contenu; };
+            relais.BROnLireEtatCdS = [this](bool& change) { change = contenu != affiche; };
+        }
+    };
+    Controle memo;
+    Controle repere; // the sheet: each calculation's reference
+    Page page = Page::Aucune;
+    EtatCommandes commandes;
+
+    void AfficherTitre(const QString&) override {}
+    void AfficherPage(Page p) override { page = p; }
+    void AppliquerCommandes(const EtatCommandes& etat) override { commandes = etat; }
+    TdcBaseRelais& RelaisMemo() override { return memo.relais; }
+    void ViderMemo() override { memo.contenu.clear(); }
+    void DonnerFocusMemo() override {}
+    void RetirerFocus() override {}
+    void AfficherDonnees(TDonneesAppli& DA) override { repere.relais.AfficherValeur(DA.Repere); }
+    void LireFiche(TDonneesAppli& DA) override { repere.relais.LireValeur(DA.Repere); }
+    void AfficherVerdict(TDonneesAppli&) override {}
+};
+
+// A new document of a session with tabs PG, a, b, c, each calculation with
+// data of its own, on a headless strip bound as the main window binds its
+// bar; saved, so clean and with an empty history.
 struct BancOnglets {
     FakePlatformServices plateforme;
-    TFichPb document;
-    TDataControl dc;
+    QTemporaryDir dossier;
+    VueOnglets vue;
+    TDocumentSession session{vue};
     TBandeOngletsMemoire bande;
     TOngletsCalculs onglets{bande};
-    TLiaisonOnglets liaison{onglets, dc, [this] { return &document; }};
-    QList<QChar> pages;
+    TLiaisonOnglets liaison{onglets, session};
+    TDataControl& dc = session.DC();
+    const QString chemin = dossier.filePath(QStringLiteral("onglets.Tolvane"));
 
     BancOnglets()
     {
+        vue.setOnglets(&onglets);
+        vue.memo.relais.BRDataControl = &dc;
+        vue.repere.relais.BRDataControl = &dc;
         bande.OnChange = [this] { liaison.OngletsChanges(); };
         bande.OnChangeSel = [this] { liaison.SelectionChangee(); };
         bande.CanChangeSel = [](int, const QString& marques) { return TOngletsCalculs::CanChangeSel(marques); };
         bande.OnSelectTab = [this](int ix, bool& possible) { liaison.AvantSelection(ix, possible); };
-        liaison.OnAfficherPage = [this](QChar page) { pages << page; };
-        onglets.InitPG();
+        TDoUndo* DU = nullptr;
+        bool ok = false;
+        session.DFNouveau(QString(), chemin, DU, ok);
+        EXPECT_TRUE(ok);
         for (const char* nom : {"a", "b", "c"}) {
             plateforme.inputs.push_back(QString::fromLatin1(nom));
             TCalcul* c = calcul(onglets.Ajouter(true));
@@ -51,12 +96,13 @@ struct BancOnglets {
             c->DAP->CalCRC();
         }
         enregistrer();
-        dc.Clear();
         plateforme.questions.clear();
     }
 
+    const TFichPb& document() const { return *session.Document(); }
+    bool modifie() { return session.CompteurModifications()->Modified(); }
     static TCalcul* calcul(TObjTab* objet) { return dynamic_cast<TCalcul*>(objet); }
-    TCalcul* calcul(const QString& nom) const { return document.TabToCalcul(nom); }
+    TCalcul* calcul(const QString& nom) const { return document().TabToCalcul(nom); }
 
     QStringList noms() const
     {
@@ -66,18 +112,39 @@ struct BancOnglets {
         return n;
     }
 
-    // A plain click on the tab captioned nom, then Ctrl-clicks on the others.
+    // A plain click on the first tab named, then Ctrl-clicks on the others.
     void selectionner(const QStringList& nomsSel)
     {
         for (int k = 0; k < nomsSel.size(); ++k)
             bande.Cliquer(static_cast<int>(noms().indexOf(nomsSel.at(k))), k > 0);
+        inactivite();
     }
 
-    // The names of the calculations a save writes, in order; the document is clean afterwards.
+    // The calculations a save would write, in order.
+    QStringList ordre() const
+    {
+        QStringList n;
+        for (const TCalcul* c : document().Calculs())
+            n << c->nomtab;
+        return n;
+    }
+
+    // Saves the document (which empties the history) and answers the names
+    // of the calculations read back from the file, in order.
     QStringList enregistrer()
     {
+        TDoUndo* DU = nullptr;
+        bool ok = false;
+        bool modif = false;
+        session.DFEcrire(chemin, 0, DU, ok, modif);
+        EXPECT_TRUE(ok);
+        // As the document component does after a write: the document is clean.
+        if (ok && DU)
+            DU->SetModified(false);
         TFichPb relu;
-        relu.LoadFromString(document.SaveToString());
+        bool lu = false;
+        relu.Lire(chemin, lu, modif);
+        EXPECT_TRUE(lu) << relu.DerniereErreur.toStdString();
         QStringList n;
         for (const TCalcul* c : relu.Calculs())
             n << c->nomtab;
@@ -100,23 +167,23 @@ TEST(CalculationTabs, TabZeroCarriesTheGeneralPageAndTheDocumentFollowsTheTabs)
     EXPECT_EQ(banc.bande.GetObjet(0), banc.onglets.ObjetPG());
     EXPECT_EQ(banc.onglets.ObjetPG()->nomtab, QStringLiteral("PG"));
     // The document owns the calculations the tabs carry, in tab order.
-    ASSERT_EQ(banc.document.Calculs().size(), 3);
+    ASSERT_EQ(banc.document().Calculs().size(), 3);
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(banc.document.Calculs().at(i), banc.bande.GetObjet(i + 1));
-        EXPECT_TRUE(banc.document.PossedeCalcul(banc.document.Calculs().at(i)));
+        EXPECT_EQ(banc.document().Calculs().at(i), banc.bande.GetObjet(i + 1));
+        EXPECT_TRUE(banc.document().PossedeCalcul(banc.document().Calculs().at(i)));
     }
-    EXPECT_EQ(banc.document.pbCRC, banc.document.pbCRCdsk);
+    EXPECT_EQ(banc.document().pbCRC, banc.document().pbCRCdsk);
     // The bar and the document write the same tab list, so the document's
     // tab checksum is the same whichever gives it.
-    EXPECT_EQ(banc.bande.TCtoStr(false), banc.document.TexteListeOnglets(banc.onglets.ObjetPG()));
+    EXPECT_EQ(banc.bande.TCtoStr(false), banc.document().TexteListeOnglets(banc.onglets.ObjetPG()));
     EXPECT_TRUE(banc.bande.TCtoStr(false).startsWith(QStringLiteral("PG\r\na\r\nb\r\nc\t")));
 
     banc.selectionner({QStringLiteral("b"), QStringLiteral("c")});
-    EXPECT_EQ(banc.document.CalculsSel(), (QList<TCalcul*>{banc.calcul("b"), banc.calcul("c")}));
-    EXPECT_EQ(banc.pages.back(), TLiaisonOnglets::kPageCalcul);
+    EXPECT_EQ(banc.document().CalculsSel(), (QList<TCalcul*>{banc.calcul("b"), banc.calcul("c")}));
+    EXPECT_EQ(banc.vue.page, Page::Calcul);
     banc.selectionner({QStringLiteral("PG")});
-    EXPECT_TRUE(banc.document.CalculsSel().isEmpty());
-    EXPECT_EQ(banc.pages.back(), TLiaisonOnglets::kPageGenerale);
+    EXPECT_TRUE(banc.document().CalculsSel().isEmpty());
+    EXPECT_EQ(banc.vue.page, Page::Generale);
 }
 
 TEST(CalculationTabs, CutThenPasteAfterTheSelectedTab)
@@ -154,12 +221,12 @@ TEST(CalculationTabs, CutPasteIsUndoneAndRedone)
     banc.onglets.Executer(TCommandeOnglet::CollerAvant);
     const QStringList bca{QStringLiteral("PG"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")};
     ASSERT_EQ(banc.noms(), bca);
-    EXPECT_TRUE(banc.document.Modified());
+    EXPECT_TRUE(banc.modifie());
     EXPECT_EQ(RestaurerTexteUR(DecouperEnregUR(banc.dc.aDefaire()).libelle),
               QStringLiteral("Couper-coller les onglets"));
     banc.defaire();
     EXPECT_EQ(banc.noms(), kPGabc);
-    EXPECT_FALSE(banc.document.Modified());
+    EXPECT_FALSE(banc.modifie());
     banc.refaire();
     EXPECT_EQ(banc.noms(), bca);
 }
@@ -176,14 +243,14 @@ TEST(CalculationTabs, DuplicateUndoRedoBringsBackTheSameCopyWithTheSourceData)
     TCalcul* copie = BancOnglets::calcul(dynamic_cast<TObjTab*>(banc.bande.GetObjet(4)));
     ASSERT_NE(copie, nullptr);
     ASSERT_NE(copie, a);
-    EXPECT_TRUE(banc.document.PossedeCalcul(copie));
+    EXPECT_TRUE(banc.document().PossedeCalcul(copie));
     EXPECT_EQ(copie->DAP->DAToStr(), a->DAP->DAToStr());
-    EXPECT_EQ(banc.enregistrer().back(), QStringLiteral("a(2)"));
+    EXPECT_EQ(banc.ordre().back(), QStringLiteral("a(2)"));
 
     banc.defaire();
     EXPECT_EQ(banc.noms(), kPGabc);
     EXPECT_TRUE(banc.onglets.TabsSupprimes().contains(copie)); // set aside, not freed
-    EXPECT_EQ(banc.enregistrer(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_EQ(banc.ordre(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
 
     banc.refaire();
     ASSERT_EQ(banc.noms(), avecCopie);
@@ -202,7 +269,7 @@ TEST(CalculationTabs, DeleteThenUndoRestoresTabsAtTheirPlaceWithTheirData)
     banc.onglets.Executer(TCommandeOnglet::Supprimer);
     EXPECT_EQ(banc.noms(), (QStringList{QStringLiteral("PG"), QStringLiteral("a")}));
     EXPECT_EQ(banc.onglets.TabsSupprimes(), (QList<TObjTab*>{b, c}));
-    EXPECT_EQ(banc.enregistrer(), QStringList{QStringLiteral("a")});
+    EXPECT_EQ(banc.ordre(), QStringList{QStringLiteral("a")});
 
     banc.defaire();
     EXPECT_EQ(banc.noms(), kPGabc);
@@ -238,12 +305,12 @@ TEST(CalculationTabs, RenameRefusesAnotherTabsNameInAnyLetterCase)
     EXPECT_EQ(banc.plateforme.questions.size(), 5u);
     EXPECT_EQ(a->nomtab, QStringLiteral("nouveau nom"));
     EXPECT_EQ(banc.noms().at(1), QStringLiteral("nouveau nom"));
-    EXPECT_TRUE(banc.document.Modified());
+    EXPECT_TRUE(banc.modifie());
 
     banc.defaire();
     EXPECT_EQ(a->nomtab, QStringLiteral("a"));
     EXPECT_EQ(banc.noms(), kPGabc);
-    EXPECT_FALSE(banc.document.Modified());
+    EXPECT_FALSE(banc.modifie());
     banc.refaire();
     EXPECT_EQ(banc.noms().at(1), QStringLiteral("nouveau nom"));
 }
@@ -271,16 +338,24 @@ TEST(CalculationTabs, RenameMayChangeTheLetterCaseOfTheTabsOwnName)
 TEST(CalculationTabs, DragAfterTheLastTabIsSavedInTheNewOrderAndUndone)
 {
     BancOnglets banc;
+    const QStringList bca{QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")};
+    const QStringList abc{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")};
     banc.selectionner({QStringLiteral("a")});
     banc.onglets.Deposer(4); // the gap after c
-    EXPECT_EQ(banc.noms(), (QStringList{QStringLiteral("PG"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")}));
-    EXPECT_EQ(banc.enregistrer(), (QStringList{QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")}));
+    EXPECT_EQ(banc.noms(), QStringList{QStringLiteral("PG")} + bca);
+    EXPECT_EQ(banc.ordre(), bca);
+    EXPECT_TRUE(banc.modifie());
     EXPECT_FALSE(banc.onglets.TabsAColler());
 
     banc.defaire();
     EXPECT_EQ(banc.noms(), kPGabc);
-    EXPECT_TRUE(banc.document.Modified());
-    EXPECT_EQ(banc.enregistrer(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_EQ(banc.ordre(), abc);
+    EXPECT_FALSE(banc.modifie());
+    EXPECT_EQ(banc.enregistrer(), abc);
+
+    banc.selectionner({QStringLiteral("a")});
+    banc.onglets.Deposer(4);
+    EXPECT_EQ(banc.enregistrer(), bca);
 }
 
 TEST(CalculationTabs, DropsThatMoveNothingAreIgnored)
@@ -330,38 +405,16 @@ TEST(CalculationTabs, GeneralPageIsNeverSelectedWithCalculationTabs)
 TEST(CalculationTabs, SeveralSelectedCalculationsAreEditedTogether)
 {
     BancOnglets banc;
-    // One relay editing each calculation's reference, as the sheet does.
-    struct {
-        QString contenu, affiche;
-        bool multi = false;
-    } ctl;
-    TdcBaseRelais relais;
-    relais.BRDataControl = &banc.dc;
-    relais.BRURtext = QStringLiteral("repère");
-    relais.BROnAfficherCdS = [&](bool multi, const QString& v, bool) {
-        ctl.multi = multi;
-        ctl.contenu = ctl.affiche = v;
-    };
-    relais.BROnLireCdS = [&](QString& v) { v = ctl.contenu; };
-    relais.BROnLireEtatCdS = [&](bool& change) { change = ctl.contenu != ctl.affiche; };
-    banc.dc.setOnAfficher([&](TObjetEdite* p) {
-        if (auto* c = dynamic_cast<TCalcul*>(p))
-            relais.AfficherValeur(c->DAP->Repere);
-    });
-    banc.dc.setOnLireFiche([&](TObjetEdite* p) {
-        if (auto* c = dynamic_cast<TCalcul*>(p))
-            relais.LireValeur(c->DAP->Repere);
-    });
-
+    auto& feuille = banc.vue.repere;
     banc.selectionner({QStringLiteral("a"), QStringLiteral("c")});
-    inactivite();
-    EXPECT_TRUE(ctl.multi); // their references differ
-    ctl.contenu = QStringLiteral("commun");
+    EXPECT_TRUE(feuille.multi); // their references differ
+    feuille.contenu = QStringLiteral("commun");
     banc.dc.VerifierChangements();
     inactivite();
     EXPECT_EQ(banc.calcul("a")->DAP->Repere, QStringLiteral("commun"));
     EXPECT_EQ(banc.calcul("b")->DAP->Repere, QStringLiteral("repère b"));
     EXPECT_EQ(banc.calcul("c")->DAP->Repere, QStringLiteral("commun"));
+    EXPECT_TRUE(banc.modifie());
 
     // Undone in one step for both, after another tab was selected.
     banc.selectionner({QStringLiteral("b")});
@@ -370,6 +423,7 @@ TEST(CalculationTabs, SeveralSelectedCalculationsAreEditedTogether)
     EXPECT_EQ(banc.calcul("a")->DAP->Repere, QStringLiteral("repère a"));
     EXPECT_EQ(banc.calcul("c")->DAP->Repere, QStringLiteral("repère c"));
     EXPECT_EQ(banc.bande.SelTabs(), QStringLiteral(" x X"));
+    EXPECT_FALSE(banc.modifie());
 }
 
 TEST(CalculationTabs, AddAppendsWhenOnlyTheGeneralPageIsThereAndInsertGoesBeforeTheSelection)
@@ -381,7 +435,7 @@ TEST(CalculationTabs, AddAppendsWhenOnlyTheGeneralPageIsThereAndInsertGoesBefore
     EXPECT_EQ(banc.noms(), (QStringList{QStringLiteral("PG"), QStringLiteral("a"), QStringLiteral("nouvelle"),
                                         QStringLiteral("b"), QStringLiteral("c")}));
     EXPECT_EQ(banc.bande.SelTabs(), QStringLiteral("  X  "));
-    EXPECT_EQ(banc.document.CalculsSel(), QList<TCalcul*>{banc.calcul("nouvelle")});
+    EXPECT_EQ(banc.document().CalculsSel(), QList<TCalcul*>{banc.calcul("nouvelle")});
     banc.defaire();
     EXPECT_EQ(banc.noms(), kPGabc);
     banc.refaire();
@@ -475,25 +529,36 @@ TEST(CalculationTabs, CaptionColourFollowsTheCalculationsResult)
     EXPECT_EQ(banc.liaison.CouleurLegende(2), QColor(255, 0, 0));
 }
 
-TEST(CalculationTabs, ClosingForgetsTabsSetAsideObjectsAndHistory)
+TEST(CalculationTabs, ClosingForgetsTheTabsAndOpeningMakesATabPerCalculation)
 {
     BancOnglets banc;
-    TCalcul* a = banc.calcul("a");
-    TCalcul* c = banc.calcul("c");
     banc.selectionner({QStringLiteral("b")});
     banc.onglets.Supprimer();
     ASSERT_FALSE(banc.dc.aDefaire().isEmpty());
-    banc.onglets.Init();
+    ASSERT_FALSE(banc.onglets.TabsSupprimes().isEmpty());
+
+    banc.session.DFInit();
+    EXPECT_EQ(banc.session.Document(), nullptr);
     EXPECT_EQ(banc.noms(), QStringList{QStringLiteral("PG")});
+    EXPECT_EQ(banc.bande.GetObjet(0), &banc.session.ObjetPG());
     EXPECT_FALSE(banc.bande.GetSelection(0));
     EXPECT_TRUE(banc.onglets.TabsSupprimes().isEmpty());
     EXPECT_TRUE(banc.dc.aDefaire().isEmpty());
 
-    // A document opened: one tab per calculation after the general page.
-    banc.onglets.AddTOs({a, c});
-    EXPECT_EQ(banc.noms(), (QStringList{QStringLiteral("PG"), QStringLiteral("a"), QStringLiteral("c")}));
-    banc.onglets.AddTOs({a}); // only onto the general page alone
-    EXPECT_EQ(banc.bande.TabsCount(), 3);
+    TDoUndo* DU = nullptr;
+    bool ok = false;
+    bool modif = false;
+    banc.session.DFLire(banc.chemin, 0, DU, ok, modif);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(banc.noms(), kPGabc); // the delete was never saved
+    EXPECT_EQ(banc.bande.SelTabs(), QStringLiteral("X   "));
+    EXPECT_EQ(banc.vue.page, Page::Generale);
+    EXPECT_EQ(banc.ordre(), (QStringList{QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}));
+    EXPECT_FALSE(banc.modifie());
+    EXPECT_EQ(banc.bande.TCtoStr(false), banc.document().TexteListeOnglets(banc.onglets.ObjetPG()));
+
+    banc.onglets.AddTOs({banc.calcul("a")}); // only onto the general page alone
+    EXPECT_EQ(banc.bande.TabsCount(), 4);
 }
 
 TEST(CalculationTabs, AGeneralPageOwnedElsewhereIsCarriedByTabZero)

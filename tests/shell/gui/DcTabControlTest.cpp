@@ -3,6 +3,8 @@
 #include "documents/ObjTab.h"
 #include "model/DonneesAppli.h"
 #include "shell/CalculationTabsGlue.h"
+#include "shell/DocumentSession.h"
+#include "editing/DcBaseRelais.h"
 #include "editing/DataControl.h"
 #include "shell/gui/DcTabControl.h"
 #include "support/FakePlatformServices.h"
@@ -10,6 +12,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -151,27 +154,47 @@ TEST_F(BarreOnglets, AccessibilityTreeShowsTheTabsAndPressSelectsOne)
 
 namespace {
 
-// The bar as the main window binds it to an open document.
+// The main window's view, widgets aside from the tab bar.
+struct VueBarre : TVueSessionOnglets {
+    TdcBaseRelais memo;
+    void AfficherTitre(const QString&) override {}
+    void AfficherPage(Page) override {}
+    void AppliquerCommandes(const EtatCommandes&) override {}
+    TdcBaseRelais& RelaisMemo() override { return memo; }
+    void ViderMemo() override {}
+    void DonnerFocusMemo() override {}
+    void RetirerFocus() override {}
+    void AfficherDonnees(TDonneesAppli&) override {}
+    void LireFiche(TDonneesAppli&) override {}
+    void AfficherVerdict(TDonneesAppli&) override {}
+};
+
+// The bar as the main window binds it to the session of a new document.
 struct BarreDocument : ::testing::Test {
     FakePlatformServices plateforme;
-    TFichPb document;
-    TDataControl dc;
+    QTemporaryDir dossier;
+    VueBarre vue;
+    TDocumentSession session{vue};
     std::unique_ptr<QWidget> fenetre = std::make_unique<QWidget>();
     TdcTabControl* barre = new TdcTabControl(fenetre.get());
-    TLiaisonOnglets liaison{barre->Onglets(), dc, [this] { return &document; }};
+    TLiaisonOnglets liaison{barre->Onglets(), session};
 
     void SetUp() override
     {
         fenetre->resize(520, 60);
         barre->setGeometry(0, 0, 500, 29);
         barre->setTabsBoutons(true);
+        vue.setOnglets(&barre->Onglets());
         barre->Brancher(liaison);
-        barre->Onglets().InitPG();
-        document.SaveToString(); // clean, with its tab list
+        TDoUndo* DU = nullptr;
+        bool ok = false;
+        session.DFNouveau(QString(), dossier.filePath(QStringLiteral("barre.Tolvane")), DU, ok);
+        ASSERT_TRUE(ok);
         fenetre->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
     }
     void TearDown() override { barre->Debrancher(); }
+    const TFichPb& document() const { return *session.Document(); }
 };
 
 } // namespace
@@ -181,14 +204,14 @@ TEST_F(BarreDocument, MenuCommandsReachTheDocument)
     plateforme.inputs.push_back(QStringLiteral("nord"));
     barre->PreparerMenu();
     barre->ActionMenu(TCommandeOnglet::Ajouter)->trigger();
-    ASSERT_EQ(document.Calculs().size(), 1);
-    EXPECT_EQ(document.Calculs().front()->nomtab, QStringLiteral("nord"));
-    EXPECT_EQ(barre->GetObjet(1), document.Calculs().front());
-    EXPECT_EQ(document.CalculsSel(), document.Calculs()); // the new tab is selected
-    EXPECT_TRUE(document.DU.Modified());
-    dc.Undo();
-    EXPECT_TRUE(document.Calculs().isEmpty());
-    EXPECT_FALSE(document.DU.Modified());
+    ASSERT_EQ(document().Calculs().size(), 1);
+    EXPECT_EQ(document().Calculs().front()->nomtab, QStringLiteral("nord"));
+    EXPECT_EQ(barre->GetObjet(1), document().Calculs().front());
+    EXPECT_EQ(document().CalculsSel(), document().Calculs()); // the new tab is selected
+    EXPECT_TRUE(session.CompteurModifications()->Modified());
+    session.DC().Undo();
+    EXPECT_TRUE(document().Calculs().isEmpty());
+    EXPECT_FALSE(session.CompteurModifications()->Modified());
 }
 
 TEST_F(BarreDocument, ACalculationRefusedForInvalidDataHasARedCaption)
@@ -209,6 +232,6 @@ TEST_F(BarreDocument, ACalculationRefusedForInvalidDataHasARedCaption)
         return n;
     };
     EXPECT_EQ(pixelsRouges(), 0);
-    document.Calculs().front()->DAP->SetResultatCalcul(-1);
+    document().Calculs().front()->DAP->SetResultatCalcul(-1);
     EXPECT_GT(pixelsRouges(), 0);
 }
