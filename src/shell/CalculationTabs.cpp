@@ -386,7 +386,7 @@ void TOngletsCalculs::CopierTab()
 void TOngletsCalculs::Coller(TObjTab* cible)
 {
     if (FcouperTabs)
-        CollerCoupe(cible);
+        CollerCoupe(cible, PressePapiers());
     else
         CollerCopie(cible);
     ViderPressePapiers();
@@ -411,12 +411,12 @@ void TOngletsCalculs::DupliquerEnFin()
     CollerEnFin();
 }
 
-void TOngletsCalculs::CollerCoupe(TObjTab* cible)
+void TOngletsCalculs::CollerCoupe(TObjTab* cible, const QList<TObjTab*>& objets)
 {
     // Only tabs still in the bar can move: a tab deleted or undone since the
     // cut stays where it is.
     QList<TObjTab*> coupes;
-    for (TObjTab* objet : PressePapiers())
+    for (TObjTab* objet : objets)
         if (FBande.IndexObjet(objet) >= 0 && !coupes.contains(objet))
             coupes << objet;
     if (coupes.isEmpty() || !cible)
@@ -490,12 +490,12 @@ void TOngletsCalculs::Deposer(int ix)
     int ixdeb = -1;
     int nb = 0;
     FBande.InfoSelection(ixdeb, nb);
+    // The dragged tabs move as a cut and paste would move them; the tab
+    // clipboard, which a drag does not fill, keeps what the user cut or copied.
     if (ix > 0 && ixdeb > 0) {
-        FTabsCC = Identites(ObjTabsSelection());
-        CollerCoupe(ObjetDe(std::min(ix, FBande.TabsCount()) - 1));
+        CollerCoupe(ObjetDe(std::min(ix, FBande.TabsCount()) - 1), ObjTabsSelection());
         MAJNoms();
     }
-    ViderPressePapiers();
 }
 
 // ------------------------------------------------------------ replay

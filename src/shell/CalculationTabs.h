@@ -120,7 +120,8 @@ public:
     TObjTab* Ajouter(bool EnFin);
     // Asks a new name for the one selected calculation tab.
     void Renommer();
-    // The selected tabs were dragged to the gap before tab ix.
+    // The selected tabs were dragged to the gap before tab ix: they move
+    // there, recorded as a cut and paste (the tab clipboard is left alone).
     void Deposer(int ix);
     // Writes the buttress data of the one selected calculation as the default
     // calculation; a failure is shown to the user.
@@ -148,7 +149,8 @@ private:
     // exact caption); empty when cancelled.
     QString DemanderNom(const QString& titre, const QString& invite, const QString& initial, int ixRenomme = -1) const;
     void Coller(TObjTab* cible);
-    void CollerCoupe(TObjTab* cible);
+    // Moves the tabs of the objects right after the target's tab.
+    void CollerCoupe(TObjTab* cible, const QList<TObjTab*>& objets);
     void CollerCopie(TObjTab* cible);
     // Every tab replaced by a tab for each object of the list.
     void RemplacerOnglets(const QList<TObjTab*>& objets);

@@ -345,7 +345,6 @@ TEST(CalculationTabs, DragAfterTheLastTabIsSavedInTheNewOrderAndUndone)
     EXPECT_EQ(banc.noms(), QStringList{QStringLiteral("PG")} + bca);
     EXPECT_EQ(banc.ordre(), bca);
     EXPECT_TRUE(banc.modifie());
-    EXPECT_FALSE(banc.onglets.TabsAColler());
 
     banc.defaire();
     EXPECT_EQ(banc.noms(), kPGabc);
@@ -356,6 +355,19 @@ TEST(CalculationTabs, DragAfterTheLastTabIsSavedInTheNewOrderAndUndone)
     banc.selectionner({QStringLiteral("a")});
     banc.onglets.Deposer(4);
     EXPECT_EQ(banc.enregistrer(), bca);
+}
+
+TEST(CalculationTabs, ADragLeavesTheTabClipboardAlone)
+{
+    BancOnglets banc;
+    banc.selectionner({QStringLiteral("b")});
+    banc.onglets.CopierTab();
+    banc.selectionner({QStringLiteral("a")});
+    banc.onglets.Deposer(4);
+    EXPECT_EQ(banc.noms(), (QStringList{QStringLiteral("PG"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("a")}));
+    ASSERT_TRUE(banc.onglets.TabsAColler());
+    banc.onglets.CollerEnFin();
+    EXPECT_EQ(banc.noms().back(), QStringLiteral("b(2)"));
 }
 
 TEST(CalculationTabs, DropsThatMoveNothingAreIgnored)

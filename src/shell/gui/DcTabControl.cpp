@@ -2,7 +2,6 @@
 
 #include "shell/CalculationTabsGlue.h"
 #include "shell/TabBand.h"
-#include "shell/gui/TabStripAccessible.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>
@@ -51,7 +50,6 @@ TdcTabControl::TdcTabControl(QWidget* parent)
     , FOnglets(std::make_unique<TOngletsCalculs>(*FBande))
     , FPPmTab(new QMenu(this))
 {
-    InstallerAccessibiliteOnglets();
     setOnDropTabs([this](int ix) { FOnglets->Deposer(ix); });
     for (const TEntreeMenuOnglet& entree : EntreesMenuOnglets()) {
         if (entree.separateurAvant)

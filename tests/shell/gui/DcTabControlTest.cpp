@@ -150,6 +150,15 @@ TEST_F(BarreOnglets, AccessibilityTreeShowsTheTabsAndPressSelectsOne)
     EXPECT_EQ(liste->childCount(), 3 + 4);
     EXPECT_FALSE(dernier->isValid());
     EXPECT_EQ(liste->child(2)->text(QAccessible::Name), QStringLiteral("c"));
+
+    // Any tab strip, not only the calculation tab bar.
+    TCustomTabsXo bande(fenetre.get());
+    bande.AddTab(QStringLiteral("seul"));
+    QAccessibleInterface* autre = QAccessible::queryAccessibleInterface(&bande);
+    ASSERT_NE(autre, nullptr);
+    EXPECT_EQ(autre->role(), QAccessible::PageTabList);
+    ASSERT_NE(autre->child(0), nullptr);
+    EXPECT_EQ(autre->child(0)->text(QAccessible::Name), QStringLiteral("seul"));
 }
 
 namespace {
