@@ -7,6 +7,7 @@ set(TOLVANE_WARNINGS -Wall -Wextra -Wpedantic)
 
 define_property(GLOBAL PROPERTY TOLVANE_CORE_MODULES BRIEF_DOCS "core modules" FULL_DOCS "core modules")
 define_property(GLOBAL PROPERTY TOLVANE_GUI_MODULES BRIEF_DOCS "gui modules" FULL_DOCS "gui modules")
+define_property(GLOBAL PROPERTY TOLVANE_MODULE_DEPENDS BRIEF_DOCS "declared dependencies" FULL_DOCS "declared dependencies")
 
 # tolvane_module(NAME DEPENDS other modules... [GUI_DEPENDS other gui modules...])
 function(tolvane_module name)
@@ -22,6 +23,10 @@ function(tolvane_module name)
     target_link_libraries(${core_target} PUBLIC tolvane_${dep})
   endforeach()
   set_property(GLOBAL APPEND PROPERTY TOLVANE_CORE_MODULES ${core_target})
+  # name=dep,dep... for the check that the declared dependencies are the
+  # included ones (tests/CMakeLists.txt).
+  string(REPLACE ";" "," deps_text "${ARG_DEPENDS}")
+  set_property(GLOBAL APPEND PROPERTY TOLVANE_MODULE_DEPENDS "${name}=${deps_text}")
 
   file(GLOB gui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.qrc)

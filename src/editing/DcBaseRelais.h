@@ -8,6 +8,7 @@
 #include <functional>
 #include <vector>
 
+// Relay core.
 // The core of a relay: it sits between one value of the edited objects and
 // one input control. It remembers what it showed, notices that the user
 // changed the control, collects the values a read overwrites (for undo) and,

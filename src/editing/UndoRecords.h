@@ -44,6 +44,7 @@ TNumeroSerie LireReference(QStringView texte);
 QString ProtegerTexteUR(const QString& texte);
 QString RestaurerTexteUR(const QString& texte);
 
+// Undo record.
 // One record, split into its fields (label and data as stored).
 struct TEnregUR {
     QChar genre;

@@ -10,6 +10,7 @@
 
 struct TIssueCalcul;
 
+// Retained maximum.
 // The retained combination of one check at one section.
 struct TMaxi {
     TV3R mx_torsPondere{}; // factored torsor, moment about the section's centre
@@ -18,6 +19,7 @@ struct TMaxi {
     std::int32_t mx_statut = 0; // 0, 1 or 2
 };
 
+// Section.
 // One horizontal section of the buttress. Input fields in stored units
 // (metres, daN, daN/m, daN/m³, MPa, radians), then the results of the last
 // calculation, which are never saved.
@@ -61,6 +63,7 @@ struct TSection {
     TMaxi se_maxCtr;
 };
 
+// Buttress data.
 // The buttress: sections from the bottom (index 0) up.
 struct TData {
     QString Comment;

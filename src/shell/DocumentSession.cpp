@@ -258,9 +258,9 @@ void TDocumentSession::CalculerLesResultats(bool tout, bool AvecValidation)
         for (TCalcul* calcul : calculs)
             SignalerIssue(calcul->Calculer(AvecValidation));
     } catch (const std::exception&) {
-        // A failure outside the calculations themselves (a tab repainted
-        // while its window goes) ends the round; the next display shows what
-        // was computed.
+        // A calculation catches its own failures; what escapes comes from a
+        // callback of the view (repainting a tab) and ends the round: the
+        // next display shows what was computed.
     }
 }
 
@@ -284,9 +284,12 @@ void TDocumentSession::MAJCommandes()
     FVue.AppliquerCommandes(etat);
 }
 
-QString TDocumentSession::Titre() const
+QString TitreFenetre(const QString& cheminDocument)
 {
-    return QStringLiteral("Tolvane : ") + (FDocument ? FDocument->pathF : QStringLiteral("(rien en cours)"));
+    return QStringLiteral("Tolvane : ")
+        + (cheminDocument.isEmpty() ? QStringLiteral("(rien en cours)") : cheminDocument);
 }
+
+QString TDocumentSession::Titre() const { return TitreFenetre(FDocument ? FDocument->pathF : QString()); }
 
 void TDocumentSession::AfficherTitre() { FVue.AfficherTitre(Titre()); }

@@ -11,6 +11,10 @@ class TCalcul;
 class TDoUndo;
 class TFichPb;
 
+// The main window's caption: "Tolvane : " followed by the document's path,
+// or "(rien en cours)" without document.
+QString TitreFenetre(const QString& cheminDocument);
+
 // Document session: the application's one reference to the open document.
 // It owns the current problem file, the data control (and so the undo and
 // redo history) and the general-page object carried by tab 0; it is the only

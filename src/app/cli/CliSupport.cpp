@@ -88,7 +88,7 @@ int CalculerPourCli(const QString& chemin, const QString& nom, const QString& pr
     resultat.DA = calcul->DAP.get();
     // Results of data that failed validation were never computed: the reason
     // is on standard error and nothing is produced from them.
-    if (const TIssueCalcul issue = CalculerDonnees(*resultat.DA); !issue.Calcule()) {
+    if (const TIssueCalcul issue = calcul->Calculer(true); !issue.Calcule()) {
         ErreurCli(issue.message);
         ErreurCli(QStringLiteral("Calcul « %1 » non effectué : %2").arg(nom, produit));
         return 2;

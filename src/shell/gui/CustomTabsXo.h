@@ -11,6 +11,7 @@
 class QPainter;
 class TTabsNavButton;
 
+// Tab strip.
 // A row of tabs drawn by the strip itself, with four navigation buttons at its
 // right end. Each tab has a caption, an attached object (never owned) and a
 // selection mark; Shift and Ctrl extend the selection, dragging selected tabs
