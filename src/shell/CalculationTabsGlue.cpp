@@ -52,8 +52,15 @@ std::optional<QColor> TLiaisonOnglets::CouleurLegende(int ix) const
 
 void TLiaisonOnglets::AvantMenu() { EnregistrerTousChangements(); }
 
+bool TLiaisonOnglets::CommandePossible(TCommandeOnglet commande) const
+{
+    return FSession.DocumentOuvert() && FOnglets.CommandePossible(commande);
+}
+
 void TLiaisonOnglets::ExecuterCommande(TCommandeOnglet commande)
 {
+    if (!CommandePossible(commande))
+        return;
     FOnglets.Executer(commande);
     if (commande == TCommandeOnglet::Couper || commande == TCommandeOnglet::Copier
         || commande == TCommandeOnglet::EnregistrerCommeDefaut)

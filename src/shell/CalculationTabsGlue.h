@@ -38,6 +38,10 @@ public:
     std::optional<QColor> CouleurLegende(int ix) const;
     // The tab menu opens: pending edits are recorded first.
     void AvantMenu();
+    // Whether a command of the tab menu is enabled: never without a document
+    // (a tab added then would carry no calculation), otherwise as the
+    // selection and the clipboard allow.
+    bool CommandePossible(TCommandeOnglet commande) const;
     // A command of the tab menu, followed (except cut, copy and save as
     // default) by the document's lists and a repaint of the bar.
     void ExecuterCommande(TCommandeOnglet commande);

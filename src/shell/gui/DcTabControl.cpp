@@ -81,6 +81,7 @@ void TdcTabControl::Brancher(TLiaisonOnglets& liaison)
     });
     FOnAvantMenu = [&liaison] { liaison.AvantMenu(); };
     FOnCommande = [&liaison](TCommandeOnglet commande) { liaison.ExecuterCommande(commande); };
+    FOnCommandePossible = [&liaison](TCommandeOnglet commande) { return liaison.CommandePossible(commande); };
 }
 
 void TdcTabControl::Debrancher()
@@ -91,6 +92,7 @@ void TdcTabControl::Debrancher()
     setOnDrawTab(nullptr);
     FOnAvantMenu = nullptr;
     FOnCommande = nullptr;
+    FOnCommandePossible = nullptr;
 }
 
 bool TdcTabControl::CanChangeSel(int, const QString& SelSrt) { return TOngletsCalculs::CanChangeSel(SelSrt); }
@@ -113,7 +115,8 @@ void TdcTabControl::PreparerMenu()
     if (FOnAvantMenu)
         FOnAvantMenu();
     for (auto it = FActions.cbegin(); it != FActions.cend(); ++it)
-        it.value()->setEnabled(FOnglets->CommandePossible(it.key()));
+        it.value()->setEnabled(FOnCommandePossible ? FOnCommandePossible(it.key())
+                                                   : FOnglets->CommandePossible(it.key()));
 }
 
 void TdcTabControl::contextMenuEvent(QContextMenuEvent* event)

@@ -32,6 +32,8 @@ public:
     void setOnAvantMenu(std::function<void()> hook) { FOnAvantMenu = std::move(hook); }
     // Runs a command of the menu; without it the tabs run it themselves.
     void setOnCommande(std::function<void(TCommandeOnglet)> hook) { FOnCommande = std::move(hook); }
+    // Tells whether a command is enabled; without it the tabs tell.
+    void setOnCommandePossible(std::function<bool(TCommandeOnglet)> hook) { FOnCommandePossible = std::move(hook); }
     // What opening the menu does before it shows: the hook, then each entry
     // enabled as the selection and the clipboard allow.
     void PreparerMenu();
@@ -58,4 +60,5 @@ private:
     QMap<TCommandeOnglet, QAction*> FActions;
     std::function<void()> FOnAvantMenu;
     std::function<void(TCommandeOnglet)> FOnCommande;
+    std::function<bool(TCommandeOnglet)> FOnCommandePossible;
 };

@@ -223,6 +223,18 @@ TEST_F(BarreDocument, MenuCommandsReachTheDocument)
     EXPECT_FALSE(session.CompteurModifications()->Modified());
 }
 
+TEST_F(BarreDocument, WithoutDocumentTheMenuOffersNothing)
+{
+    session.DFInit();
+    barre->PreparerMenu();
+    for (const TEntreeMenuOnglet& entree : EntreesMenuOnglets())
+        EXPECT_FALSE(barre->ActionMenu(entree.commande)->isEnabled()) << entree.libelle.toStdString();
+    plateforme.inputs.push_back(QStringLiteral("orphelin"));
+    liaison.ExecuterCommande(TCommandeOnglet::Ajouter);
+    EXPECT_EQ(barre->TabsCount(), 1);
+    EXPECT_EQ(plateforme.inputs.size(), 1u); // not even asked
+}
+
 TEST_F(BarreDocument, ACalculationRefusedForInvalidDataHasARedCaption)
 {
     plateforme.inputs.push_back(QStringLiteral("WWWW"));
