@@ -50,6 +50,7 @@ TdcTabControl::TdcTabControl(QWidget* parent)
     , FOnglets(std::make_unique<TOngletsCalculs>(*FBande))
     , FPPmTab(new QMenu(this))
 {
+    setAccessibleName(QStringLiteral("Onglets des calculs"));
     setOnDropTabs([this](int ix) { FOnglets->Deposer(ix); });
     for (const TEntreeMenuOnglet& entree : EntreesMenuOnglets()) {
         if (entree.separateurAvant)

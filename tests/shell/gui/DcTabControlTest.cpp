@@ -118,6 +118,7 @@ TEST_F(BarreOnglets, AccessibilityTreeShowsTheTabsAndPressSelectsOne)
     QAccessibleInterface* liste = QAccessible::queryAccessibleInterface(barre);
     ASSERT_NE(liste, nullptr);
     EXPECT_EQ(liste->role(), QAccessible::PageTabList);
+    EXPECT_EQ(liste->text(QAccessible::Name), QStringLiteral("Onglets des calculs"));
     ASSERT_EQ(liste->childCount(), 4 + 4); // the tabs, then the navigation buttons
     for (int i = 0; i < 4; ++i) {
         QAccessibleInterface* onglet = liste->child(i);
@@ -255,4 +256,18 @@ TEST_F(BarreDocument, ACalculationRefusedForInvalidDataHasARedCaption)
     EXPECT_EQ(pixelsRouges(), 0);
     document().Calculs().front()->DAP->SetResultatCalcul(-1);
     EXPECT_GT(pixelsRouges(), 0);
+}
+
+TEST_F(BarreOnglets, TabsScrolledOutOfTheStripAreOffscreenForAssistiveTechnologies)
+{
+    for (int i = 0; i < 30; ++i)
+        barre->AddTab(QStringLiteral("onglet supplémentaire %1").arg(i));
+    barre->Naviguer(1); // back to the first tab
+    QAccessibleInterface* liste = QAccessible::queryAccessibleInterface(barre);
+    ASSERT_NE(liste, nullptr);
+    EXPECT_FALSE(liste->child(0)->state().invisible);
+    EXPECT_TRUE(liste->child(barre->TabsCount() - 1)->state().offscreen);
+    barre->Naviguer(4); // to the end
+    EXPECT_TRUE(liste->child(0)->state().offscreen);
+    EXPECT_FALSE(liste->child(barre->TabsCount() - 1)->state().offscreen);
 }
