@@ -2,6 +2,7 @@
 
 #include "shell/TabStripGeometry.h"
 #include "shell/TabStripSelection.h"
+#include "shell/gui/TabStripAccessible.h"
 #include "shell/gui/TabsNavButton.h"
 
 #include <QMouseEvent>
@@ -13,6 +14,9 @@ using namespace TabStripGeometry;
 TCustomTabsXo::TCustomTabsXo(QWidget* parent)
     : QWidget(parent)
 {
+    // Drawn by the strip itself: its tabs reach assistive technologies only
+    // through the strip's own accessibility tree.
+    InstallerAccessibiliteOnglets();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 

@@ -67,6 +67,9 @@ public:
     TTabsNavButton* GetBtn(int index) const;
     // What a click on navigation button FIndex (1 "DEB" to 4 "FIN") does.
     void Naviguer(int FIndex);
+    // What a left click on tab ix with these modifiers does (assistive
+    // technologies press a tab through it).
+    void CliquerOnglet(int ix, Qt::KeyboardModifiers modifiers = {}) { Selectionner(ix, modifiers); }
 
     int MargeHaute() const { return FMargeHaute; }
     void setMargeHaute(int v);
