@@ -78,9 +78,5 @@ TIssueCalcul TCalcul::Calculer(bool AvecValidation)
         DAP->SetResultatCalcul(-1);
         return TIssueCalcul::DonneesInvalides(std::move(*erreur));
     }
-    // Data corrected since a refused run are valid again: the tab must not stay
-    // marked invalid.
-    if (DAP->ResultatCalcul() == -1)
-        DAP->SetResultatCalcul(0);
     return DAP->Calculer();
 }

@@ -96,7 +96,13 @@ void TDonneesAppli::SetResultatCalcul(int code)
 TIssueCalcul TDonneesAppli::Calculer()
 {
     const TIssueCalcul issue = CalculerDonnees(*this);
-    if (!issue.Calcule() || !FRappels.afficherVerdict)
+    if (!issue.Calcule())
+        return issue;
+    // Data corrected since a refused run are computed now, however the run was
+    // started: the tab must not stay marked invalid.
+    if (FResultatCalcul == -1)
+        SetResultatCalcul(0);
+    if (!FRappels.afficherVerdict)
         return issue;
     return ExecuterEtapeCalcul([this] { FRappels.afficherVerdict(*this); });
 }

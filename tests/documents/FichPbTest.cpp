@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -446,6 +447,28 @@ TEST(Calcul, CalculationWithAndWithoutValidation)
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_EQ(invalide->EtatCalcul(), 0);
     EXPECT_FALSE(invalide->DAP->Data.Sections[0].se_maxExc.mx_combi.isEmpty());
+}
+
+TEST(Calcul, ASuccessfulCalculationClearsTheInvalidMarkWhicheverWayItWasStarted)
+{
+    FakePlatformServices fake;
+    TFichPb fp;
+    TCalcul* c = ajouter(fp, QStringLiteral("c"), {section(0), section(0.04)});
+    const std::function<void()> sansValidation[] = {
+        [c] { c->Calculer(false); },
+        [&fp] { fp.CalculerTout(); },
+        [c] { c->DAP->Calculer(); },
+    };
+    for (const auto& calculer : sansValidation) {
+        c->DAP->Data.Sections[1].se_niveau = 0.04;
+        ASSERT_FALSE(c->Calculer(true).Calcule());
+        ASSERT_EQ(c->EtatCalcul(), -1);
+        calculer();
+        EXPECT_EQ(c->EtatCalcul(), -1) << "still invalid: the mark stays";
+        c->DAP->Data.Sections[1].se_niveau = 2; // corrected
+        calculer();
+        EXPECT_EQ(c->EtatCalcul(), 0) << "computed: no longer marked invalid";
+    }
 }
 
 TEST(Calcul, ReadsTheSheetOnlyOnceShown)
