@@ -38,7 +38,11 @@ QString DataVersTexte(const TData& data)
 void TexteVersData(QString& T, TData& data)
 {
     data.Comment = ExtraireLigne(T);
-    const int n = LireEntierLigne(T);
+    // An unreadable count reads as no section, as files have always been read;
+    // the model remembers it so that no verdict is given on sections never read.
+    const std::optional<int> compte = LireEntier(ExtraireLigne(T));
+    data.SectionsIllisibles = !compte;
+    const int n = compte.value_or(0);
     if (n < 0 || n > kMaxSections || n - lignesRestantes(T, n) > kMaxSectionsSansLigne)
         throw ERangeError(QStringLiteral("Nombre de sections incorrect : %1").arg(n));
     data.Sections.resize(n);

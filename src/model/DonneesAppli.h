@@ -73,6 +73,9 @@ struct TData {
     double MaxEffortV = 0;
     double EchEfforts = 0;
     std::int32_t StatutGlobal = 0;
+    // The section count of the text this was read from could not be read: the
+    // sections that followed it were not read, so the data cannot be computed.
+    bool SectionsIllisibles = false;
 };
 
 // Buttress model ("application data"): the data of one calculation (one tab of

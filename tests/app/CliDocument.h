@@ -20,6 +20,13 @@ public:
         corps_ += BlocDelimite(nom + kCrLf + QStringLiteral("\r\n\r\n\r\n") + DataVersTexte(data));
         return *this;
     }
+    // A calculation whose buttress text is given as it stands (comment line,
+    // count line, section lines).
+    Document& brut(const QString& nom, const QString& texteContrefort)
+    {
+        corps_ += BlocDelimite(nom + kCrLf + QStringLiteral("\r\n\r\n\r\n") + texteContrefort);
+        return *this;
+    }
     // A calculation block that cannot be read: its section count is negative.
     Document& illisible(const QString& nom)
     {

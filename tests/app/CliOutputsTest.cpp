@@ -156,3 +156,26 @@ TEST(CliOutputs, NamesWithMarkupOrControlCharactersStayData)
     EXPECT_EQ(calcul.status, 0);
     EXPECT_EQ(calcul.sortie(), nom + QStringLiteral("\tSATISFAISANT\navec tabulation\tSATISFAISANT\n"));
 }
+
+TEST(CliOutputs, ACalculationWhoseSectionCountCannotBeReadIsNotReportedComputed)
+{
+    QTemporaryDir dir;
+    const QString lignes = DataVersTexte([] {
+                               TData d;
+                               d.Sections = deuxSections();
+                               return d;
+                           }())
+                               .section(QStringLiteral("\r\n"), 2);
+    const QString doc = Document()
+                            .brut(QStringLiteral("illisible"), QStringLiteral("comm\r\n2.0\r\n") + lignes)
+                            .calcul(QStringLiteral("lisible"), deuxSections())
+                            .ecrire(dir, QStringLiteral("d.Tolvane"));
+    const Execution e = LancerCli({QStringLiteral("calculer"), doc});
+    EXPECT_EQ(e.status, 2);
+    EXPECT_TRUE(e.sortie().startsWith(QStringLiteral("illisible\tDONNÉES INVALIDES : Nombre de sections illisible")))
+        << e.sortie().toStdString();
+    EXPECT_TRUE(e.sortie().contains(QStringLiteral("lisible\tSATISFAISANT")));
+    const Execution note = LancerCli({QStringLiteral("note"), doc, QStringLiteral("--calcul"), QStringLiteral("illisible")});
+    EXPECT_EQ(note.status, 2);
+    EXPECT_TRUE(note.out.isEmpty());
+}

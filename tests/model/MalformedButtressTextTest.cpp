@@ -1,4 +1,5 @@
 #include "model/ButtressText.h"
+#include "model/Calculation.h"
 #include "model/DonneesAppli.h"
 #include "util/Errors.h"
 #include "util/TextFields.h"
@@ -71,4 +72,31 @@ TEST(ButtressTextMalformed, StrToDARefusesAGarbledCount)
     QString texte = QStringLiteral("A\r\n2024\r\nR\r\nc\r\n50000\r\n") + ligneSection(1);
     EXPECT_THROW(da.StrToDA(texte), ERangeError);
     EXPECT_LE(da.Data.Sections.size(), 1);
+}
+
+// A count that cannot be read gives no section, as files have always been
+// read, but the data are then not computable: no verdict on sections never read.
+TEST(ButtressTextMalformed, AnUnreadableCountIsNoSectionAndInvalidData)
+{
+    for (const char* compte : {"x", "", "2.0", "2147483648", "deux"}) {
+        QString texte = QStringLiteral("commentaire") + kCrLf + QString::fromLatin1(compte) + kCrLf + ligneSection(0)
+                        + ligneSection(3);
+        TData data;
+        TexteVersData(texte, data);
+        EXPECT_TRUE(data.Sections.isEmpty()) << compte;
+        EXPECT_TRUE(data.SectionsIllisibles) << compte;
+        TDonneesAppli DA;
+        DA.Data = data;
+        const std::optional<QString> erreur = DA.ErreurValidation();
+        ASSERT_TRUE(erreur.has_value()) << compte;
+        EXPECT_TRUE(erreur->startsWith(QStringLiteral("Nombre de sections illisible"))) << erreur->toStdString();
+        EXPECT_FALSE(DA.Calculer().Calcule()) << compte;
+    }
+    // Read again from a text whose count is readable, the data are whole again.
+    QString texte = QStringLiteral("c") + kCrLf + QStringLiteral("1") + kCrLf + ligneSection(0);
+    TData data;
+    data.SectionsIllisibles = true;
+    TexteVersData(texte, data);
+    EXPECT_FALSE(data.SectionsIllisibles);
+    EXPECT_EQ(data.Sections.size(), 1);
 }
