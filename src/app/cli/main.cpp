@@ -28,8 +28,8 @@ const char* const kUsage =
     "\n"
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
     "calcul NON CONFORME ; 2 au moins un calcul non effectué (données invalides, calcul\n"
-    "illisible ou en échec), ce qui l'emporte sur 1 ; 3 document illisible ou commande\n"
-    "incorrecte.\n";
+    "illisible ou en échec), ce qui l'emporte sur 1 ; 3 document illisible, fichier qui\n"
+    "n'est pas un document Tolvane, commande incorrecte, ou sortie impossible à écrire.\n";
 
 // Qt's own notices (a missing runtime folder, font fallbacks) are not the
 // tool's output: only failures reach standard error, unless TOLVANE_DEBUG is set.
