@@ -102,3 +102,18 @@ inline void SetUpLikeTheMainWindow(TDocFich& DF, const QString& folder)
     DF.VerrouillerAcces = TSetVerr::vfNomUtil;
     DF.setDirDossDefaut(folder);
 }
+
+// The memo of version v of a document large enough for a save to take many
+// writes, so that a process killed while saving is caught in the middle.
+inline QString VersionMemo(int v)
+{
+    return QStringLiteral("version %1 ").arg(v) + QString(256 * 1024, QChar(u'a' + v % 26));
+}
+
+// The version whose memo this is exactly; -1 for anything else (a mix of two
+// versions, a cut file).
+inline int VersionOf(const QString& memo)
+{
+    const int v = memo.section(u' ', 1, 1).toInt();
+    return memo == VersionMemo(v) ? v : -1;
+}
