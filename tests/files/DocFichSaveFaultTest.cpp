@@ -156,3 +156,42 @@ TEST_F(DocFichTest, SavedFileKeepsThePermissionsOfTheOneItReplaces)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DocFichTest, BackupThatCannotBeMadeIsReportedAndTheSaveGoesOn)
+{
+    const QString doc = path(QStringLiteral("sans-bak.tolvane"));
+    WriteDocument(doc, QStringLiteral("v1"));
+    // Something that no file can replace sits at the backup's name.
+    ASSERT_TRUE(QDir(folder).mkdir(QStringLiteral("sans-bak.tolvane.bak")));
+    ASSERT_TRUE(DF.Ouvrir(doc));
+    app.Edit(QStringLiteral("v2"));
+    ASSERT_TRUE(DF.Enregistrer());
+    EXPECT_EQ(platform.messages, std::vector<QString>{QStringLiteral("erreur à la création du bak de ") + doc});
+    EXPECT_EQ(MemoOf(doc), QStringLiteral("v2"));
+    EXPECT_FALSE(DF.Modified());
+}
+
+TEST_F(DocFichTest, RenamingSavesUnderTheNewNameThenDeletesTheOldFile)
+{
+    const QString ancien = path(QStringLiteral("ancien.tolvane"));
+    WriteDocument(ancien, QStringLiteral("contenu"));
+    ASSERT_TRUE(DF.Ouvrir(ancien));
+    platform.fileNames.push_back(path(QStringLiteral("Nouveau Nom")));
+    ASSERT_TRUE(DF.Renommer());
+    const QString nouveau = path(QStringLiteral("nouveau nom.tolvane"));
+    EXPECT_EQ(DF.PathFichier(), nouveau);
+    EXPECT_EQ(MemoOf(nouveau), QStringLiteral("contenu"));
+    EXPECT_FALSE(QFileInfo::exists(ancien));
+    EXPECT_FALSE(hasLockFile(ancien));
+    EXPECT_TRUE(hasLockFile(nouveau));
+
+    // Renamed onto itself, nothing is deleted.
+    platform.fileNames.push_back(nouveau);
+    platform.answers.push_back(PlatformServices::Answer::Yes);
+    EXPECT_FALSE(DF.Renommer()) << "its own lock cannot be taken twice";
+    EXPECT_TRUE(QFileInfo::exists(nouveau));
+}
+
+} // namespace
