@@ -7,6 +7,7 @@ set(TOLVANE_WARNINGS -Wall -Wextra -Wpedantic)
 
 define_property(GLOBAL PROPERTY TOLVANE_CORE_MODULES BRIEF_DOCS "core modules" FULL_DOCS "core modules")
 define_property(GLOBAL PROPERTY TOLVANE_GUI_MODULES BRIEF_DOCS "gui modules" FULL_DOCS "gui modules")
+define_property(GLOBAL PROPERTY TOLVANE_MODULE_DEPENDS BRIEF_DOCS "declared dependencies" FULL_DOCS "declared dependencies")
 
 # tolvane_module(NAME DEPENDS other modules... [GUI_DEPENDS other gui modules...])
 function(tolvane_module name)
@@ -22,6 +23,10 @@ function(tolvane_module name)
     target_link_libraries(${core_target} PUBLIC tolvane_${dep})
   endforeach()
   set_property(GLOBAL APPEND PROPERTY TOLVANE_CORE_MODULES ${core_target})
+  # name=dep,dep... for the check that the declared dependencies are the
+  # included ones (tests/CMakeLists.txt).
+  string(REPLACE ";" "," deps_text "${ARG_DEPENDS}")
+  set_property(GLOBAL APPEND PROPERTY TOLVANE_MODULE_DEPENDS "${name}=${deps_text}")
 
   file(GLOB gui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.h
        ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.qrc)
@@ -38,11 +43,14 @@ function(tolvane_module name)
   endif()
 endfunction()
 
-# tolvane_tests(NAME [LIBS targets...]): one GoogleTest executable from the .cpp
-# files of the current tests folder, each test registered with CTest and run on
-# the offscreen platform.
+# tolvane_tests(NAME [LIBS targets...] [GUI_LIBS targets...]): the GoogleTest
+# executable test_NAME from the .cpp files of the current tests folder, linked
+# with the core test support only (no QtWidgets); when the folder has a gui/
+# subfolder, a second executable test_NAME_gui from its files, linked with the
+# gui test support, LIBS and GUI_LIBS. Every test is registered with CTest and
+# runs on the offscreen platform.
 function(tolvane_tests name)
-  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "LIBS;GUI_LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   set(target test_${name})
   add_executable(${target} ${sources})
@@ -51,4 +59,16 @@ function(tolvane_tests name)
   gtest_discover_tests(${target}
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
     DISCOVERY_TIMEOUT 60)
+
+  file(GLOB gui_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/gui/*.h)
+  if(gui_sources)
+    set(gui_target test_${name}_gui)
+    add_executable(${gui_target} ${gui_sources})
+    target_include_directories(${gui_target} PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_compile_options(${gui_target} PRIVATE ${TOLVANE_WARNINGS})
+    target_link_libraries(${gui_target} PRIVATE tolvane_test_support_gui ${ARG_LIBS} ${ARG_GUI_LIBS})
+    gtest_discover_tests(${gui_target}
+      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+      DISCOVERY_TIMEOUT 60)
+  endif()
 endfunction()

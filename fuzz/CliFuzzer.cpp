@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -38,13 +37,7 @@ void preparerDossier()
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::unique_ptr<QGuiApplication> application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "fuzz_cli";
-        static char* argv[] = {nom, nullptr};
-        return std::make_unique<QGuiApplication>(argc, argv);
-    }();
+    preparerApplicationGraphique();
     preparerFuzz();
     preparerDossier();
     if (size == 0)

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TFichPb relu;
     charger(relu, sortie);
     FUZZ_CHECK(relu.NbCalculsIgnores == 0);
-    FUZZ_CHECK(relu.Calculs.size() == fp.Calculs.size());
+    FUZZ_CHECK(relu.Calculs().size() == fp.Calculs().size());
     const QString texte = fp.SaveToString();
     if (representableEnAnsi(texte + fp.FH.Strings().join(QString()))) {
         FUZZ_CHECK(relu.FH.Strings() == fp.FH.Strings());

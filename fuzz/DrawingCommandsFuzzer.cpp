@@ -8,21 +8,12 @@
 #include "drawing/DrawingRenderer.h"
 #include "util/TextFiles.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <memory>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // Texts need fonts, and fonts need a GUI application.
-    static const std::unique_ptr<QGuiApplication> application = [] {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char nom[] = "fuzz_drawing_commands";
-        static char* argv[] = {nom, nullptr};
-        return std::make_unique<QGuiApplication>(argc, argv);
-    }();
+    preparerApplicationGraphique();
     const QString texte = DecoderTexte(octetsFuzz(data, size));
     const std::vector<InstructionDessin> commandes = LireCommandesDessin(texte);
     const EtendueDessin etendue = EtendueCommandes(commandes, EtendueDessin{});

@@ -4,6 +4,7 @@
 #include "util/AnsiCodePage.h"
 #include "util/TextFiles.h"
 
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -32,6 +33,17 @@ void preparerFuzz()
         return true;
     }();
     (void)pret;
+}
+
+void preparerApplicationGraphique()
+{
+    static const std::unique_ptr<QGuiApplication> application = [] {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char nom[] = "tolvane-fuzz";
+        static char* argv[] = {nom, nullptr};
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }();
 }
 
 bool representableEnAnsi(const QString& texte)

@@ -12,6 +12,10 @@
 // real sections), and no sleeping between file retries.
 void preparerFuzz();
 
+// A GUI application on the offscreen platform, made once: fonts (texts of a
+// drawing, page layout of a note) need one.
+void preparerApplicationGraphique();
+
 inline QByteArray octetsFuzz(const std::uint8_t* data, std::size_t size)
 {
     return QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));

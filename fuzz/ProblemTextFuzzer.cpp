@@ -21,11 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TFichPb relu;
     relu.LoadFromString(ecrit);
     FUZZ_CHECK(relu.NbCalculsIgnores == 0);
-    FUZZ_CHECK(relu.Calculs.size() == fp.Calculs.size());
+    FUZZ_CHECK(relu.Calculs().size() == fp.Calculs().size());
     FUZZ_CHECK(relu.MemoFich == fp.MemoFich);
     FUZZ_CHECK(relu.FGlobData == fp.FGlobData);
-    for (qsizetype i = 0; i < fp.Calculs.size(); ++i)
-        FUZZ_CHECK(relu.Calculs[i]->nomtab == fp.Calculs[i]->nomtab);
+    for (qsizetype i = 0; i < fp.Calculs().size(); ++i)
+        FUZZ_CHECK(relu.Calculs()[i]->nomtab == fp.Calculs()[i]->nomtab);
     FUZZ_CHECK(relu.SaveToString() == ecrit);
     return 0;
 }

@@ -5,9 +5,11 @@ set -euo pipefail
 
 packages=(locales g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
           qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev xvfb xauth)
-if [ "${1:-}" = "--with-tools" ]; then
-  packages+=(poppler-utils)
-fi
+case "${1:-}" in
+  --with-tools) packages+=(poppler-utils) ;;
+  # clang with its sanitizer and libFuzzer runtimes, for the sanitizer build and the fuzz runs.
+  --with-sanitizers) packages+=(clang libclang-rt-14-dev) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -16,6 +16,7 @@ fi
 cmake --build "$build" -j "$(nproc)" --target "${targets[@]/#/fuzz_}"
 
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$root/fuzz/lsan.supp:print_suppressions=0"
 status=0
 for target in "${targets[@]}"; do
   work="$build/work/$target"
@@ -25,7 +26,7 @@ for target in "${targets[@]}"; do
   echo "== fuzz_$target : ${seconds} s"
   if ! (cd "$work" && "$build/fuzz/fuzz_$target" -dict="$root/fuzz/tolvane.dict" -max_total_time="$seconds" \
           -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 -artifact_prefix="$work/" \
-          new "${seeds[@]}" >"$work/log.txt" 2>&1); then
+          "$work/new" "${seeds[@]}" >"$work/log.txt" 2>&1); then
     echo "fuzz_$target a trouvé un défaut :"
     tail -n 40 "$work/log.txt"
     status=1

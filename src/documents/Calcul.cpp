@@ -1,7 +1,8 @@
 #include "documents/Calcul.h"
 
-#include "editing/DoUndo.h"
+#include "model/Calculation.h"
 #include "model/DonneesAppli.h"
+#include "util/DoUndo.h"
 #include "util/Errors.h"
 #include "util/TextFields.h"
 
@@ -12,7 +13,6 @@ TCalcul::TCalcul()
     DU->setOnDemandeEtatExt([this](bool& modified) { modified = DAP->Modified(); });
     DU->setOnClearModified([this](TDoUndo&) { DAP->ClearModified(); });
     DAP->InitDA();
-    DAP->Calcul_ = this;
 }
 
 TCalcul::~TCalcul() = default;
@@ -69,19 +69,14 @@ QString TCalcul::TitreCalcul() const { return DAP->TitreCalcul(); }
 
 int TCalcul::EtatCalcul() const { return DAP ? DAP->ResultatCalcul() : 0; }
 
-void TCalcul::Calculer(bool AvecValidation)
+TIssueCalcul TCalcul::Calculer(bool AvecValidation)
 {
-    if (!AvecValidation) {
-        DAP->Calculer();
-        return;
-    }
-    if (!DAP->ValiderDonnees()) {
+    if (!AvecValidation)
+        return DAP->Calculer();
+    if (std::optional<QString> erreur = DAP->ErreurValidation()) {
+        DAP->DonneesValides = false;
         DAP->SetResultatCalcul(-1);
-        return;
+        return TIssueCalcul::DonneesInvalides(std::move(*erreur));
     }
-    // Data corrected since a refused run are valid again: the tab must not stay
-    // marked invalid.
-    if (DAP->ResultatCalcul() == -1)
-        DAP->SetResultatCalcul(0);
-    DAP->Calculer();
+    return DAP->Calculer();
 }

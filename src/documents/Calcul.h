@@ -7,9 +7,11 @@
 
 class TDonneesAppli;
 class TDoUndo;
+struct TIssueCalcul;
 
-// One calculation of a document, carried by one tab: a buttress model and its
-// own modification counter, which answers from the model's checksums.
+// Calculation: one calculation of a document, carried by one tab: a buttress
+// model and its own modification counter, which answers from the model's
+// checksums.
 class TCalcul : public TObjTab {
 public:
     // Starts as the default calculation, clean. Throws EInOutError when the
@@ -43,7 +45,8 @@ public:
     // With validation, invalid data set the result code to -1 and nothing is
     // computed; valid data bring a code of -1 back to 0. Then, or without
     // validation, the model's calculation runs (which validates again).
-    void Calculer(bool AvecValidation);
+    // Shows nothing: the outcome tells whether the results were computed.
+    TIssueCalcul Calculer(bool AvecValidation);
 
     std::unique_ptr<TDonneesAppli> DAP;
     std::unique_ptr<TDoUndo> DU;

@@ -8,13 +8,18 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-std::unique_ptr<TFichPb> LireDocument(const QString& chemin)
+void VerifierFichierDocument(const QString& chemin)
 {
     const QFileInfo info(chemin);
     if (!info.exists())
         throw EInOutError(QStringLiteral("Document introuvable : %1").arg(chemin));
     if (!info.isFile())
         throw EInOutError(QStringLiteral("Ce n'est pas un fichier de document : %1").arg(chemin));
+}
+
+std::unique_ptr<TFichPb> LireDocument(const QString& chemin)
+{
+    VerifierFichierDocument(chemin);
     auto document = std::make_unique<TFichPb>();
     bool ok = false;
     bool modif = false;
@@ -22,7 +27,6 @@ std::unique_ptr<TFichPb> LireDocument(const QString& chemin)
     if (!ok)
         throw EInOutError(
             QStringLiteral("Le document %1 ne peut pas être lu : %2").arg(chemin, document->DerniereErreur));
-    document->CalculsSel.clear();
     document->CalCRCTabs(document->TexteListeOnglets());
     document->DU.SetModified(modif);
     return document;
@@ -49,5 +53,3 @@ void EnregistrerDocument(TFichPb& document, const QString& chemin)
     document.Ecrire(chemin);
     document.DU.SetModified(false);
 }
-
-TCalcul* TrouverCalcul(const TFichPb& document, const QString& nomtab) { return document.TabToCalcul(nomtab); }

@@ -1,10 +1,12 @@
 #include "documents/FichPb.h"
 
+#include "model/Calculation.h"
 #include "model/DonneesAppli.h"
 #include "util/AnsiCodePage.h"
 #include "util/Checksum.h"
 #include "util/Errors.h"
 #include "util/TextFields.h"
+#include "util/TabListText.h"
 #include "util/TextFiles.h"
 
 #include <QFileDevice>
@@ -52,10 +54,10 @@ TFichPb::TFichPb()
     // document like its memo: an edit of them must not be lost on closing.
     DU.setOnDemandeEtatExt([this](bool& modified) {
         modified = Modified() || FH.Modified()
-            || std::any_of(Calculs.cbegin(), Calculs.cend(), [](TCalcul* c) { return c->DU->Modified(); });
+            || std::any_of(FCalculs.cbegin(), FCalculs.cend(), [](TCalcul* c) { return c->DU->Modified(); });
     });
     DU.setOnClearModified([this](TDoUndo&) {
-        for (TCalcul* c : Calculs)
+        for (TCalcul* c : FCalculs)
             c->DU->SetModified(false);
         pbCRCdsk = pbCRC;
         FH.ClearModified();
@@ -67,14 +69,15 @@ TFichPb::~TFichPb() = default;
 
 void TFichPb::Init()
 {
-    HF = nullptr;
     pathF.clear();
+    // The lists are emptied before the calculations are freed: the counter's
+    // clearing below must not reach a freed calculation.
+    FCalculs.clear();
+    FCalculsSel.clear();
+    FCalculsPossedes.clear();
     DU.ClearActions();
     FH.Init();
-    Calculs.clear();
-    CalculsSel.clear();
     CRCtabs = 0;
-    FCalculActif = nullptr;
     // The content is emptied before its fingerprint is taken: a reset document
     // must neither carry the previous one's texts into its next save nor report
     // itself modified at its next CalCRC.
@@ -99,24 +102,45 @@ void TFichPb::CalCRCTabs(const QString& S)
     CalCRC();
 }
 
+TCalcul* TFichPb::Adopter(std::unique_ptr<TCalcul> C)
+{
+    C->DAP->setRappels(FRappelsModeles);
+    FCalculsPossedes.push_back(std::move(C));
+    return FCalculsPossedes.back().get();
+}
+
 TCalcul* TFichPb::AddCalcul(std::unique_ptr<TCalcul> C)
 {
-    TCalcul* calcul = C.get();
-    FCalculsPossedes.push_back(std::move(C));
-    Calculs.append(calcul);
+    TCalcul* calcul = Adopter(std::move(C));
+    FCalculs.append(calcul);
     return calcul;
 }
 
 void TFichPb::AddCalcul(TCalcul* C)
 {
     Q_ASSERT(PossedeCalcul(C));
-    Calculs.append(C);
+    FCalculs.append(C);
 }
 
-TCalcul* TFichPb::NouveauCalcul()
+TCalcul* TFichPb::NouveauCalcul() { return Adopter(std::make_unique<TCalcul>()); }
+
+void TFichPb::SetCalculs(QList<TCalcul*> calculs)
 {
-    FCalculsPossedes.push_back(std::make_unique<TCalcul>());
-    return FCalculsPossedes.back().get();
+    Q_ASSERT(std::all_of(calculs.cbegin(), calculs.cend(), [this](TCalcul* c) { return PossedeCalcul(c); }));
+    FCalculs = std::move(calculs);
+}
+
+void TFichPb::SetCalculsSel(QList<TCalcul*> calculs)
+{
+    Q_ASSERT(std::all_of(calculs.cbegin(), calculs.cend(), [this](TCalcul* c) { return PossedeCalcul(c); }));
+    FCalculsSel = std::move(calculs);
+}
+
+void TFichPb::SetRappelsModeles(TDonneesAppli::Rappels rappels)
+{
+    FRappelsModeles = std::move(rappels);
+    for (const auto& c : FCalculsPossedes)
+        c->DAP->setRappels(FRappelsModeles);
 }
 
 bool TFichPb::PossedeCalcul(const TCalcul* C) const
@@ -129,14 +153,14 @@ QList<TCalcul*> TFichPb::CalculsMisDeCote() const
 {
     QList<TCalcul*> misDeCote;
     for (const auto& p : FCalculsPossedes)
-        if (!Calculs.contains(p.get()))
+        if (!FCalculs.contains(p.get()))
             misDeCote.append(p.get());
     return misDeCote;
 }
 
 TCalcul* TFichPb::TabToCalcul(const QString& nomtab) const
 {
-    for (TCalcul* c : Calculs)
+    for (TCalcul* c : FCalculs)
         if (c->nomtab == nomtab)
             return c;
     return nullptr;
@@ -146,7 +170,7 @@ QString TFichPb::SaveToString()
 {
     CalCRC();
     QString texte = TexteEntete();
-    for (const TCalcul* c : Calculs)
+    for (const TCalcul* c : FCalculs)
         texte += c->SaveToStr();
     pbCRCdsk = pbCRC;
     return texte;
@@ -217,7 +241,7 @@ void TFichPb::LireCorps(QIODevice& FS)
     LoadFromString(texte);
 }
 
-QString TFichPb::Lire(const QString& PF, bool& ok, bool& modif)
+void TFichPb::Lire(const QString& PF, bool& ok, bool& modif)
 {
     ok = true;
     modif = false;
@@ -232,7 +256,6 @@ QString TFichPb::Lire(const QString& PF, bool& ok, bool& modif)
         ok = false;
         DerniereErreur = QString::fromLocal8Bit(e.what());
     }
-    return {};
 }
 
 void TFichPb::Ecrire(const QString& PF)
@@ -249,25 +272,25 @@ void TFichPb::Ecrire(const QString& PF)
 
 void TFichPb::CalculerTout()
 {
-    const QList<TCalcul*> calculs = Calculs;
+    const QList<TCalcul*> calculs = FCalculs;
     for (TCalcul* c : calculs)
-        c->Calculer(false);
+        SignalerIssue(c->Calculer(false));
 }
 
 void TFichPb::ExecCalculs()
 {
-    const QList<TCalcul*> calculs = CalculsSel;
+    const QList<TCalcul*> calculs = FCalculsSel;
     for (TCalcul* c : calculs)
-        c->Calculer(true);
+        SignalerIssue(c->Calculer(true));
 }
 
-QString TFichPb::TexteListeOnglets() const
+QString TFichPb::TexteListeOnglets(const TObjetEdite* pagePG) const
 {
-    QString noms = QStringLiteral("PG");
-    QString objets = QStringLiteral("0");
-    for (const TCalcul* c : Calculs) {
-        noms += kCrLf + c->nomtab;
-        objets += u' ' + QString::number(reinterpret_cast<quintptr>(c));
+    QStringList noms{QStringLiteral("PG")};
+    QList<const TObjetEdite*> objets{pagePG};
+    for (TCalcul* c : FCalculs) {
+        noms << c->nomtab;
+        objets << c;
     }
-    return noms + kTab + objets;
+    return ::TexteListeOnglets(noms, objets);
 }

@@ -9,6 +9,7 @@
 
 class QIODevice;
 
+// File header block.
 // The block at the head of every document file: a fixed identification line,
 // named properties (name=value, one per line) and an empty line. The owner
 // reads and writes the body behind it through OnLoad and OnSave.

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "editing/ObjetEdite.h"
+#include "util/ObjetEdite.h"
 
 #include <QString>
 
+// Tab object.
 // What a tab of a document carries: the general page (a plain object named
-// "PG") or a calculation. nomtab is the tab's caption. The undo history names
-// tabs by identity, hence the edited-object base.
+// "PG") or a calculation. nomtab is the tab's caption. The undo history and
+// the tab lists name tabs by serial number, hence the edited-object base.
 class TObjTab : public TObjetEdite {
 public:
     TObjTab() = default;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 
+// Drawing options.
 // What the page "Dessin" asks to be shown.
 struct OptionsDessin {
     enum class Affichage { Donnees = 0, Resultats = 1, LesDeux = 2 };
@@ -35,6 +36,7 @@ std::uint32_t CouleurResultante(int niveau);
 // 1 / (1 - p/20) below it, so 1/6 at -100, 1 at 0 and 6 at 100.
 double FacteurEchelleCharges(int position);
 
+// Buttress drawing.
 // A drawing ready for the frame: its command text and its extent.
 struct DessinContrefort {
     QString texte;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <vector>
 
+// Drawing instruction.
 // One line of a drawing command text, once read. Lines are separated by CR LF
 // and trimmed; fields are separated by TAB; an unreadable number reads as 0 and
 // an unknown keyword is a point line, so reading never fails.

@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <QSize>
 
+// Drawing extent.
 // The drawing's extent in drawing units (x to the right, y upwards).
 struct EtendueDessin {
     double xmin = 0;

@@ -2,7 +2,7 @@
 
 #include "editing/DcBaseRelais.h"
 #include "editing/DcOnglets.h"
-#include "editing/ObjetEdite.h"
+#include "util/ObjetEdite.h"
 #include "editing/UndoRecords.h"
 #include "util/PlatformServices.h"
 
@@ -311,7 +311,7 @@ QString TDataControl::RejouerEdition(const TEnregUR& r)
         if (ref.isEmpty())
             break;
         QString valeurs = ExtraireJusqua(reste, kSepChamp);
-        TdcBaseRelais* relais = RelaisParIdentite(LireReference(ref));
+        TdcBaseRelais* relais = RelaisParNumero(LireReference(ref));
         if (relais && relais->BRDataControl == this) {
             relais->BRZS = std::move(valeurs);
             relaisRec.push_back(relais);
@@ -323,7 +323,7 @@ QString TDataControl::RejouerEdition(const TEnregUR& r)
     QList<TObjetEdite*> objets;
     QList<TObjetEdite*> vivants;
     for (const QString& ref : r.objets.split(u' ', Qt::SkipEmptyParts)) {
-        TObjetEdite* objet = TObjetEdite::ParIdentite(LireReference(ref));
+        TObjetEdite* objet = TObjetEdite::ParNumero(LireReference(ref));
         objets << objet;
         if (objet)
             vivants << objet;

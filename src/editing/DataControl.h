@@ -11,6 +11,7 @@ class TdcBaseRelais;
 class TdcOnglets;
 struct TEnregUR;
 
+// Data control (edit coordinator and undo history).
 // Stands between the edited objects and the input controls that show them,
 // and keeps the undo and redo history of their edits.
 //

@@ -18,15 +18,20 @@ std::vector<TdcBaseRelais*>& listeRelais()
 
 const std::vector<TdcBaseRelais*>& TousLesRelais() { return listeRelais(); }
 
-TdcBaseRelais* RelaisParIdentite(quintptr identite)
+TdcBaseRelais* RelaisParNumero(TNumeroSerie numero)
 {
+    if (numero == 0)
+        return nullptr;
     for (TdcBaseRelais* relais : listeRelais())
-        if (reinterpret_cast<quintptr>(relais) == identite)
+        if (relais->NumeroSerie() == numero)
             return relais;
     return nullptr;
 }
 
-TdcBaseRelais::TdcBaseRelais(QObject* cds) : BRCdS(cds) { listeRelais().push_back(this); }
+TdcBaseRelais::TdcBaseRelais(QObject* cds) : BRCdS(cds), FNumeroSerie(NouveauNumeroSerie())
+{
+    listeRelais().push_back(this);
+}
 
 TdcBaseRelais::~TdcBaseRelais() { std::erase(listeRelais(), this); }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "editing/DataControl.h"
+#include "util/ObjetEdite.h"
 
 #include <QPointer>
 #include <QString>
 #include <functional>
 #include <vector>
 
+// Relay core.
 // The core of a relay: it sits between one value of the edited objects and
 // one input control. It remembers what it showed, notices that the user
 // changed the control, collects the values a read overwrites (for undo) and,
@@ -32,6 +34,9 @@ public:
     // restored by a replay); otherwise the value is left as it was.
     bool LireValeur(QString& value);
     bool TesterModif();
+
+    // The identity under which the history names this relay; never reused.
+    TNumeroSerie NumeroSerie() const { return FNumeroSerie; }
 
     TDataControl* DataControl() const { return BRDataControl; }
     void SetDataControl(TDataControl* dc) { BRDataControl = dc; }
@@ -71,10 +76,11 @@ public:
     bool FValeurChangee = false;
 
 private:
+    const TNumeroSerie FNumeroSerie;
     std::function<bool()> FCdSActif;
 };
 
 // The live relay cores, in creation order.
 const std::vector<TdcBaseRelais*>& TousLesRelais();
-// The live relay core with this identity, or nullptr.
-TdcBaseRelais* RelaisParIdentite(quintptr identite);
+// The live relay core with this serial number, or nullptr.
+TdcBaseRelais* RelaisParNumero(TNumeroSerie numero);

@@ -5,6 +5,7 @@
 
 class TObjetEdite;
 
+// Tab bar, as the data control sees it.
 // What a data control asks of the tab bar bound to it: the objects of the
 // selected tabs, selecting the tabs of given objects, and replaying the tab
 // records it put in the history (the tab bar knows their meaning, the history

@@ -10,16 +10,13 @@ bool estControleUR(QChar c) { return c.unicode() >= 1 && c.unicode() <= 4; }
 
 } // namespace
 
-QString ReferenceObjet(const void* objet)
-{
-    return QString::number(reinterpret_cast<quintptr>(objet), 16).toUpper();
-}
+QString ReferenceSerie(TNumeroSerie numero) { return QString::number(numero, 16).toUpper(); }
 
-quintptr LireReference(QStringView texte)
+TNumeroSerie LireReference(QStringView texte)
 {
     bool ok = false;
     const qulonglong valeur = texte.trimmed().toULongLong(&ok, 16);
-    return ok ? static_cast<quintptr>(valeur) : 0;
+    return ok ? TNumeroSerie{valeur} : 0;
 }
 
 QString ProtegerTexteUR(const QString& texte)

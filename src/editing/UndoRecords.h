@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QStringView>
 
+#include "util/ObjetEdite.h"
+
 // The text form of the undo and redo lists. A list holds records, newest
 // first, separated by kSepEnreg; a record is its kind character, its label,
 // kSepChamp, its object list, kSepChamp, its data. In an edit record the data
@@ -23,11 +25,17 @@ inline constexpr QChar kGenreEdition{u'1'};
 inline constexpr int kSensDefaire = 11;
 inline constexpr int kSensRefaire = 12;
 
-// A reference to a live object: its identity in upper-case hexadecimal digits,
-// without prefix or leading zeros.
-QString ReferenceObjet(const void* objet);
-// The identity written by ReferenceObjet; 0 when the text is not one.
-quintptr LireReference(QStringView texte);
+// A reference to an edited object or a relay: its serial number in
+// upper-case hexadecimal digits, without prefix or leading zeros ("0" for no
+// object).
+QString ReferenceSerie(TNumeroSerie numero);
+template <typename T>
+QString ReferenceObjet(const T* objet)
+{
+    return ReferenceSerie(objet ? objet->NumeroSerie() : 0);
+}
+// The serial number written by ReferenceSerie; 0 when the text is not one.
+TNumeroSerie LireReference(QStringView texte);
 
 // A value, a label or a tab record may hold any character, also the
 // separators above; such characters travel escaped (U+0004 then a digit) so
@@ -36,6 +44,7 @@ quintptr LireReference(QStringView texte);
 QString ProtegerTexteUR(const QString& texte);
 QString RestaurerTexteUR(const QString& texte);
 
+// Undo record.
 // One record, split into its fields (label and data as stored).
 struct TEnregUR {
     QChar genre;

@@ -1,6 +1,6 @@
 #include "files/CtrlFic.h"
 
-#include "editing/DoUndo.h"
+#include "util/DoUndo.h"
 
 bool TCtrlFic::Modified() const
 {

@@ -1,6 +1,6 @@
 #include "files/DocFich.h"
 
-#include "editing/DoUndo.h"
+#include "util/DoUndo.h"
 #include "files/DocumentNames.h"
 #include "files/DocumentReplacement.h"
 #include "files/FileLocks.h"

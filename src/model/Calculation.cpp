@@ -19,24 +19,39 @@ void CalculerResultats(TData& data)
     EvaluerCombinaisons(data);
 }
 
-bool ExecuterEtapeCalcul(const std::function<void()>& etape)
+void SignalerIssue(const TIssueCalcul& issue)
+{
+    switch (issue.etat) {
+    case TIssueCalcul::Etat::Calcule:
+        return;
+    case TIssueCalcul::Etat::DonneesInvalides:
+        services().showMessage(issue.message);
+        return;
+    case TIssueCalcul::Etat::Echec:
+        services().showMessage(issue.message, PlatformServices::Icon::Error);
+        return;
+    }
+}
+
+TIssueCalcul ExecuterEtapeCalcul(const std::function<void()>& etape)
 {
     try {
         etape();
-        return true;
+        return {};
     } catch (const ETolvane& e) {
-        services().showMessage(e.message(), PlatformServices::Icon::Error);
+        return TIssueCalcul::Echec(e.message());
     } catch (const std::bad_alloc&) {
-        services().showMessage(QStringLiteral("Mémoire insuffisante pour le calcul"), PlatformServices::Icon::Error);
+        return TIssueCalcul::Echec(QStringLiteral("Mémoire insuffisante pour le calcul"));
     } catch (const std::exception& e) {
-        services().showMessage(QString::fromLocal8Bit(e.what()), PlatformServices::Icon::Error);
+        return TIssueCalcul::Echec(QString::fromLocal8Bit(e.what()));
     }
-    return false;
 }
 
-bool CalculerDonnees(TDonneesAppli& DA)
+TIssueCalcul CalculerDonnees(TDonneesAppli& DA)
 {
-    if (!DA.ValiderDonnees())
-        return false;
+    const std::optional<QString> erreur = DA.ErreurValidation();
+    DA.DonneesValides = !erreur;
+    if (erreur)
+        return TIssueCalcul::DonneesInvalides(*erreur);
     return ExecuterEtapeCalcul([&DA] { CalculerResultats(DA.Data); });
 }

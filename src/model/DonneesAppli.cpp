@@ -22,12 +22,6 @@ QString& defaultFolder()
 
 } // namespace
 
-TDonneesAppli::Hooks& TDonneesAppli::hooks()
-{
-    static Hooks installed;
-    return installed;
-}
-
 void TDonneesAppli::setDefaultFolder(const QString& folder) { defaultFolder() = folder; }
 
 QString TDonneesAppli::defaultFilePath()
@@ -95,25 +89,30 @@ void TDonneesAppli::CalCRC() { DA_CRC = Checksum::ofText(DAToStr()); }
 void TDonneesAppli::SetResultatCalcul(int code)
 {
     FResultatCalcul = static_cast<std::int8_t>(code);
-    if (hooks().resultatChange)
-        hooks().resultatChange(*this);
+    if (FRappels.resultatChange)
+        FRappels.resultatChange(*this);
 }
 
-void TDonneesAppli::Calculer()
+TIssueCalcul TDonneesAppli::Calculer()
 {
-    if (!CalculerDonnees(*this) || !hooks().afficherVerdict)
-        return;
-    ExecuterEtapeCalcul([this] { hooks().afficherVerdict(*this); });
+    const TIssueCalcul issue = CalculerDonnees(*this);
+    if (!issue.Calcule())
+        return issue;
+    // Data corrected since a refused run are computed now, however the run was
+    // started: the tab must not stay marked invalid.
+    if (FResultatCalcul == -1)
+        SetResultatCalcul(0);
+    if (!FRappels.afficherVerdict)
+        return issue;
+    return ExecuterEtapeCalcul([this] { FRappels.afficherVerdict(*this); });
 }
 
-bool TDonneesAppli::ValiderDonnees()
+std::optional<QString> TDonneesAppli::ErreurValidation() const
 {
-    DonneesValides = false;
     double previousLevel = std::numeric_limits<double>::lowest();
     const qsizetype n = Data.Sections.size();
     for (qsizetype i = 0; i < n; ++i) {
-        TSection& s = Data.Sections[i];
-        s.se_derniere = (i == n - 1);
+        const TSection& s = Data.Sections[i];
         QString message;
         if (previousLevel + 0.05 > s.se_niveau)
             message = QStringLiteral("le niveau de la section doit être supérieur d'au moins 5 cm à celui de la précédente");
@@ -129,20 +128,29 @@ bool TDonneesAppli::ValiderDonnees()
             message = QStringLiteral("le poids de mur gouttereau associé est < 0");
         else if (s.se_posigoutt < 0)
             message = QStringLiteral("la distance poids gouttereau / parement tolvane doit être > 0");
-        if (!message.isEmpty()) {
-            services().showMessage(QStringLiteral("Section %1 : %2").arg(i + 1).arg(message));
-            return false;
-        }
+        if (!message.isEmpty())
+            return QStringLiteral("Section %1 : %2").arg(i + 1).arg(message);
         previousLevel = s.se_niveau;
     }
-    DonneesValides = true;
-    return true;
+    return std::nullopt;
+}
+
+bool TDonneesAppli::ValiderDonnees()
+{
+    const qsizetype n = Data.Sections.size();
+    for (qsizetype i = 0; i < n; ++i)
+        Data.Sections[i].se_derniere = (i == n - 1);
+    const std::optional<QString> erreur = ErreurValidation();
+    DonneesValides = !erreur;
+    if (erreur)
+        services().showMessage(*erreur);
+    return DonneesValides;
 }
 
 void TDonneesAppli::LireFiche()
 {
-    if (hooks().lireFiche)
-        hooks().lireFiche(*this);
+    if (FRappels.lireFiche)
+        FRappels.lireFiche(*this);
     CalCRC();
 }
 
@@ -153,8 +161,8 @@ void TDonneesAppli::AfficherDonnees()
         bool& flag;
         ~ClearOnExit() { flag = false; }
     } clear{AffichageEnCours};
-    if (hooks().afficherDonnees)
-        hooks().afficherDonnees(*this);
+    if (FRappels.afficherDonnees)
+        FRappels.afficherDonnees(*this);
 }
 
 QString TDonneesAppli::TexteNdc(const QString& /*nomtab*/) const { return {}; }

@@ -6,9 +6,11 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
-class TCalcul;
+struct TIssueCalcul;
 
+// Retained maximum.
 // The retained combination of one check at one section.
 struct TMaxi {
     TV3R mx_torsPondere{}; // factored torsor, moment about the section's centre
@@ -17,6 +19,7 @@ struct TMaxi {
     std::int32_t mx_statut = 0; // 0, 1 or 2
 };
 
+// Section.
 // One horizontal section of the buttress. Input fields in stored units
 // (metres, daN, daN/m, daN/m³, MPa, radians), then the results of the last
 // calculation, which are never saved.
@@ -60,6 +63,7 @@ struct TSection {
     TMaxi se_maxCtr;
 };
 
+// Buttress data.
 // The buttress: sections from the bottom (index 0) up.
 struct TData {
     QString Comment;
@@ -71,21 +75,24 @@ struct TData {
     std::int32_t StatutGlobal = 0;
 };
 
-// The data of one calculation (one tab of a document). The document framework
-// only creates, copies, checksums, saves, loads, validates, shows, reads back and
-// computes it through these operations.
+// Buttress model ("application data"): the data of one calculation (one tab of
+// a document). The document framework only creates, copies, checksums, saves,
+// loads, validates, shows, reads back and computes it through these operations.
 class TDonneesAppli {
 public:
-    // What the application plugs in: the shell repaints the tab bar when a result
-    // code changes; the buttress frame shows the data and reads the sheet back.
-    struct Hooks {
+    // What the application plugs into each model (the document session gives
+    // them to every calculation of its document): the tab bar is repainted
+    // when a result code changes; the buttress frame shows the data, reads the
+    // sheet back and shows the verdict of a calculation that has just run.
+    // A model without them shows and reads nothing.
+    struct Rappels {
         std::function<void(TDonneesAppli&)> resultatChange;
         std::function<void(TDonneesAppli&)> afficherDonnees;
         std::function<void(TDonneesAppli&)> lireFiche;
-        // Shows the verdict of a calculation that has just run.
         std::function<void(TDonneesAppli&)> afficherVerdict;
     };
-    static Hooks& hooks();
+    void setRappels(Rappels rappels) { FRappels = std::move(rappels); }
+    const Rappels& rappels() const { return FRappels; }
 
     // Folder of the default calculation file; the executable's folder unless set.
     static void setDefaultFolder(const QString& folder);
@@ -98,7 +105,6 @@ public:
     bool AffichageEnCours = false;
     std::int8_t FResultatCalcul = 0;
     bool DonneesValides = false;
-    TCalcul* Calcul_ = nullptr;
     bool PremierAffichageFait = false;
     QString Indice;
     QString DateIndice;
@@ -121,11 +127,18 @@ public:
     int ResultatCalcul() const { return FResultatCalcul; }
     void SetResultatCalcul(int code);
 
-    // Validates and computes (CalculerDonnees), then has the verdict shown;
-    // a failure while showing it is reported like a calculation failure.
-    void Calculer();
+    // Validates and computes (CalculerDonnees), then has the verdict shown.
+    // Shows no message: the outcome says whether the results were computed
+    // and why not (a failure while showing the verdict counts as a failure of
+    // the calculation).
+    TIssueCalcul Calculer();
 
-    // Reports the first invalid section through a message box; false then.
+    // The first invalid section as "Section " + number + " : " + reason, or
+    // nothing when the data are valid. Changes nothing.
+    std::optional<QString> ErreurValidation() const;
+    // The message box around ErreurValidation, for the interactive paths:
+    // reports the first invalid section; false then. Sets DonneesValides and
+    // marks the top section.
     bool ValiderDonnees();
 
     void LireFiche();
@@ -133,6 +146,9 @@ public:
 
     QString TexteNdc(const QString& nomtab) const;
     QString TitreCalcul() const { return Repere; }
+
+private:
+    Rappels FRappels;
 };
 
 // Word of a level: 0 "SATISFAISANT", 1 "ACCEPTABLE", 2 "NON CONFORME";

@@ -9,6 +9,7 @@
 // exploitation (Q) and wind (W) torsors, and the three section checks they
 // feed: eccentricity, normal stress and friction angle.
 
+// Load combination.
 struct TCombinaison {
     double g = 0; // factor on the permanent total
     double s = 0; // snow
@@ -29,6 +30,7 @@ QString LibelleCombinaison(const TCombinaison& c);
 // third, 2 outside the section, 1 in between (both bounds included).
 int NiveauExcentricite(double e, double X);
 
+// Stress check.
 // Normal stress check: peak stress of the triangular, compression-only block
 // over the length 3 × (X/2 − |e|), in percent of the strength, level 2 above
 // 100 %. When the compressed length is exactly zero the ratio is -1, level 2.

@@ -15,6 +15,7 @@
 constexpr int kMaxTranches = 100000;
 int NombreTranches(double h);
 
+// Distributed-load resultant.
 // Resultant F of a distributed intensity varying linearly from a (lower end)
 // to b (upper end) over the height h, with its first moment M about the lower
 // end (F applied at z = M / F above it). The moment is kept even when F is 0:

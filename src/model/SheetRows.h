@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+// Sheet row.
 // One row of the data-entry sheet: a key, its value as shown, and how it is
 // drawn. Headings are read-only rows without value.
 struct TLigneFiche {
@@ -15,6 +16,7 @@ struct TLigneFiche {
     Police police = Police::Normale;
 };
 
+// Sheet rows.
 // The rows of the data-entry sheet of one buttress: the comment, the count
 // row, then 32 rows per section from the bottom up. Lengths are shown in
 // centimetres and the friction angle in degrees; the model keeps metres and

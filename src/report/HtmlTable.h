@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdint>
 
+// HTML column.
 // One declared column of a table: its alignment index (1 left, 2 center,
 // 3 right) and its width in percent of the table.
 struct THtmlCol {
@@ -12,6 +13,7 @@ struct THtmlCol {
     std::int32_t wcolpc = 0;
 };
 
+// HTML table writer.
 // Writes the HTML text of one table at a time, row by row and cell by cell.
 // The column specification ("G70 D30": a letter G, C or D for left, center or
 // right, then the width in percent) declares the COLGROUP block and the widths

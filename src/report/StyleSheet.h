@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+// Style sheet writer.
 // Collects CSS rules and writes them as one <style> element. Each rule is held
 // as its selector followed, for each property, by TAB, "name: value"; the first
 // definition of a selector stays.

@@ -1,5 +1,7 @@
 #include "shell/TabStripContent.h"
 
+#include "util/TabListText.h"
+
 #include "util/Errors.h"
 
 namespace {
@@ -22,18 +24,18 @@ void TabStripContent::VerifierIndex(int index, int limite) const
         throw ERangeError(QStringLiteral("Onglet %1 inexistant (%2 onglets)").arg(index).arg(TabsCount()));
 }
 
-int TabStripContent::AddTabObjet(const QString& value, void* Obj)
+int TabStripContent::AddTabObjet(const QString& value, TObjetEdite* Obj)
 {
     const int index = TabsCount();
     InsertTabObjet(index, value, Obj);
     return index;
 }
 
-void TabStripContent::InsertTabObjet(int index, const QString& value, void* Obj)
+void TabStripContent::InsertTabObjet(int index, const QString& value, TObjetEdite* Obj)
 {
     VerifierIndex(index, TabsCount() + 1);
     FTabs.insert(index, CaptionSansSaut(value));
-    Fobjets.insert(index, reinterpret_cast<quintptr>(Obj));
+    Fobjets.insert(index, Obj);
     FSelTabs.insert(index, kNonSelectionne);
 }
 
@@ -57,21 +59,21 @@ void TabStripContent::SetTab(int index, const QString& value)
     FTabs[index] = CaptionSansSaut(value);
 }
 
-void* TabStripContent::GetObjet(int index) const
+TObjetEdite* TabStripContent::GetObjet(int index) const
 {
     VerifierIndex(index, TabsCount());
-    return reinterpret_cast<void*>(Fobjets.at(index));
+    return Fobjets.at(index);
 }
 
-void TabStripContent::SetObjet(int index, void* value)
+void TabStripContent::SetObjet(int index, TObjetEdite* value)
 {
     VerifierIndex(index, TabsCount());
-    Fobjets[index] = reinterpret_cast<quintptr>(value);
+    Fobjets[index] = value;
 }
 
-int TabStripContent::IndexObjet(const void* Obj) const
+int TabStripContent::IndexObjet(const TObjetEdite* Obj) const
 {
-    return static_cast<int>(Fobjets.indexOf(reinterpret_cast<quintptr>(Obj)));
+    return static_cast<int>(Fobjets.indexOf(Obj));
 }
 
 bool TabStripContent::GetSelection(int index) const
@@ -120,24 +122,12 @@ bool TabStripContent::ExisteTab(const QString& nom) const
 
 QString TabStripContent::TCtoStr(bool ycsel, int premierTab) const
 {
-    QStringList identites;
-    identites.reserve(Fobjets.size());
-    for (quintptr objet : Fobjets)
-        identites.append(QString::number(objet));
-    QString texte = FTabs.join(QStringLiteral("\r\n")) + u'\t' + identites.join(u' ');
+    QString texte = TexteListeOnglets(FTabs, QList<const TObjetEdite*>(Fobjets.cbegin(), Fobjets.cend()));
     if (ycsel)
         texte += u'\t' + QString::number(premierTab) + u'\t' + FSelTabs;
     return texte;
 }
 
-QString TabStripContent::IdentiteTexte(const void* Obj)
-{
-    return QString::number(reinterpret_cast<quintptr>(Obj));
-}
+QString TabStripContent::IdentiteTexte(const TObjetEdite* Obj) { return IdentiteOnglet(Obj); }
 
-void* TabStripContent::ObjetDeTexte(const QString& identite)
-{
-    bool ok = false;
-    const quintptr valeur = identite.trimmed().toULongLong(&ok);
-    return ok ? reinterpret_cast<void*>(valeur) : nullptr;
-}
+TObjetEdite* TabStripContent::ObjetDeTexte(const QString& identite) { return ObjetDIdentiteOnglet(identite); }

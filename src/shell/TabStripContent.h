@@ -1,13 +1,16 @@
 #pragma once
 
+#include "util/ObjetEdite.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
 
-// The tabs of a tab strip as three parallel lists: captions, attached objects
-// and selection marks. It knows nothing of what the objects are: it keeps
-// their identities and hands them back unchanged.
+// Tab strip content: the tabs of a tab strip as three parallel lists:
+// captions, attached objects and selection marks. It knows nothing of what the
+// objects are (edited objects, never owned): it hands them back unchanged, and
+// ObjetType gives the tab bar the type it put there.
 class TabStripContent {
 public:
     // Marks of FSelTabs: a blank for an unselected tab, the anchor of the
@@ -19,18 +22,25 @@ public:
     int TabsCount() const { return static_cast<int>(FTabs.size()); }
 
     // Appends an unselected tab and returns its index.
-    int AddTabObjet(const QString& value, void* Obj);
+    int AddTabObjet(const QString& value, TObjetEdite* Obj);
     // Inserts an unselected tab at index (0 to TabsCount()); ERangeError otherwise.
-    void InsertTabObjet(int index, const QString& value, void* Obj);
+    void InsertTabObjet(int index, const QString& value, TObjetEdite* Obj);
     // ERangeError when there is no such tab.
     void DeleteTab(int index);
 
     QString GetTab(int index) const;
     void SetTab(int index, const QString& value);
-    void* GetObjet(int index) const;
-    void SetObjet(int index, void* value);
+    TObjetEdite* GetObjet(int index) const;
+    // The object of a tab as the type the tab bar gave it; nullptr when it is
+    // of another type or there is none.
+    template <typename T>
+    T* ObjetType(int index) const
+    {
+        return dynamic_cast<T*>(GetObjet(index));
+    }
+    void SetObjet(int index, TObjetEdite* value);
     // Index of the first tab carrying Obj, -1 when none.
-    int IndexObjet(const void* Obj) const;
+    int IndexObjet(const TObjetEdite* Obj) const;
 
     // False when there is no such tab.
     bool GetSelection(int index) const;
@@ -54,13 +64,13 @@ public:
     QString TCtoStr(bool ycsel, int premierTab) const;
 
     // An identity as written in TCtoStr, and back (nullptr for "0" or garbage).
-    static QString IdentiteTexte(const void* Obj);
-    static void* ObjetDeTexte(const QString& identite);
+    static QString IdentiteTexte(const TObjetEdite* Obj);
+    static TObjetEdite* ObjetDeTexte(const QString& identite);
 
 private:
     void VerifierIndex(int index, int limite) const;
 
     QStringList FTabs;
-    QList<quintptr> Fobjets;
+    QList<TObjetEdite*> Fobjets;
     QString FSelTabs;
 };

@@ -42,6 +42,7 @@ int GaucheOnglet(std::span<const int> largeurs, int premier, int ix);
 // The tab under x, -1 when none (x outside the zone or beyond the last tab).
 int OngletSousX(std::span<const int> largeurs, int premier, int zone, int x);
 
+// Drop position.
 struct Depot {
     int position; // the dragged tabs go before this tab; the number of tabs: after the last
     int moveTabs; // -1: scroll left, +1: scroll right, 0: no scrolling

@@ -5,7 +5,9 @@
 
 namespace {
 
-// Used by the command-line tool and whenever nothing else is installed.
+// Used by the command-line tool and whenever nothing else is installed: it
+// keeps nothing (the scripted services of the tests are the ones that record),
+// writes messages to standard error and declines every question.
 class HeadlessServices final : public PlatformServices {
 public:
     void showMessage(const QString& text, Icon, const QString&) override
@@ -21,20 +23,13 @@ public:
     std::optional<QString> openFileName(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<QString> folderName(const QString&, const QString&) override { return {}; }
-    void setClipboardText(const QString& text) override { clipboard_ = text; }
-    void setClipboardMimeData(std::unique_ptr<QMimeData> data) override
-    {
-        if (data)
-            clipboard_ = data->text();
-    }
+    void setClipboardText(const QString&) override {}
+    void setClipboardMimeData(std::unique_ptr<QMimeData>) override {}
     void setClipboardImage(const QImage&) override {}
-    QString clipboardText() override { return clipboard_; }
+    QString clipboardText() override { return {}; }
     void beginWaitCursor() override {}
     void endWaitCursor() override {}
     bool openUrl(const QUrl&) override { return false; }
-
-private:
-    QString clipboard_;
 };
 
 HeadlessServices headless;

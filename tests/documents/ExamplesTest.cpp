@@ -32,8 +32,8 @@ TEST(Examples, OpenCleanAndSaveIdentically)
         const auto document = LireDocument(chemin);
         EXPECT_EQ(document->NbCalculsIgnores, 0);
         EXPECT_FALSE(document->DU.Modified());
-        EXPECT_FALSE(document->Calculs.isEmpty());
-        for (TCalcul* c : document->Calculs) {
+        EXPECT_FALSE(document->Calculs().isEmpty());
+        for (TCalcul* c : document->Calculs()) {
             EXPECT_FALSE(c->nomtab.isEmpty());
             EXPECT_TRUE(c->ValiderDonnees());
         }

@@ -4,6 +4,7 @@
 #include "documents/DocumentFile.h"
 #include "documents/FichPb.h"
 #include "model/ButtressText.h"
+#include "model/Calculation.h"
 #include "model/DonneesAppli.h"
 #include "util/AnsiCodePage.h"
 #include "util/Errors.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,7 +55,7 @@ QString relire(const QString& texte, TFichPb& fp)
 QStringList noms(const TFichPb& fp)
 {
     QStringList n;
-    for (const TCalcul* c : fp.Calculs)
+    for (const TCalcul* c : fp.Calculs())
         n << c->nomtab;
     return n;
 }
@@ -85,7 +87,7 @@ TEST(FichPb, AnEmptyDocumentWritesVersionMemoAndGlobalData)
 
     TFichPb relu;
     relu.LoadFromString(fp.SaveToString());
-    EXPECT_TRUE(relu.Calculs.isEmpty());
+    EXPECT_TRUE(relu.Calculs().isEmpty());
     EXPECT_EQ(relu.MemoFich, QStringLiteral("mémo"));
     EXPECT_EQ(relu.NbCalculsIgnores, 0);
 }
@@ -98,7 +100,7 @@ TEST(FichPb, SaveLoadSaveGivesTheSameText)
     ajouter(fp, QStringLiteral("C1"), {section(0, 1.0), section(3)}, QStringLiteral("nef"));
     ajouter(fp, QStringLiteral("C2 bis"), {});
     ajouter(fp, kBlocA, {section(0)}, kBlocA); // name and data hold the A delimiter line
-    TCalcul* c1 = fp.Calculs[0];
+    TCalcul* c1 = fp.Calculs()[0];
     c1->DAP->Indice = QStringLiteral("B");
     c1->DAP->Repere = QStringLiteral("CF-1");
     c1->DAP->Data.Sections[1].se_chargePG = {120.5, -2000};
@@ -111,10 +113,10 @@ TEST(FichPb, SaveLoadSaveGivesTheSameText)
     EXPECT_EQ(relire(texte, relu), texte);
     EXPECT_EQ(noms(relu), (QStringList{QStringLiteral("C1"), QStringLiteral("C2 bis"), kBlocA}));
     EXPECT_EQ(relu.FGlobData, fp.FGlobData);
-    EXPECT_EQ(relu.Calculs[2]->DAP->Data.Comment, kBlocA);
-    EXPECT_EQ(relu.Calculs[0]->CalcToStr(), c1->CalcToStr());
-    EXPECT_EQ(relu.Calculs[0]->DAP->Repere, QStringLiteral("CF-1"));
-    for (const TCalcul* c : relu.Calculs) {
+    EXPECT_EQ(relu.Calculs()[2]->DAP->Data.Comment, kBlocA);
+    EXPECT_EQ(relu.Calculs()[0]->CalcToStr(), c1->CalcToStr());
+    EXPECT_EQ(relu.Calculs()[0]->DAP->Repere, QStringLiteral("CF-1"));
+    for (const TCalcul* c : relu.Calculs()) {
         EXPECT_FALSE(c->DAP->Modified());
         EXPECT_EQ(c->EtatCalcul(), 0);
     }
@@ -136,7 +138,7 @@ TEST(FichPb, BlankTextsLoadNothing)
     for (const QString& texte : {QString(), QStringLiteral("   "), QStringLiteral("\r\n \r\n\t\r\n")}) {
         TFichPb fp;
         fp.LoadFromString(texte);
-        EXPECT_TRUE(fp.Calculs.isEmpty());
+        EXPECT_TRUE(fp.Calculs().isEmpty());
         EXPECT_TRUE(fp.MemoFich.isEmpty());
         EXPECT_FALSE(fp.DU.Modified());
     }
@@ -172,17 +174,17 @@ TEST(FichPb, ReadsTheOlderFormats)
         EXPECT_EQ(fp.MemoFich, c.memo);
         EXPECT_EQ(fp.FGlobData, c.glob);
         ASSERT_EQ(noms(fp), (QStringList{QStringLiteral("C1"), QStringLiteral("C2")}));
-        const TDonneesAppli& da = *fp.Calculs[0]->DAP;
+        const TDonneesAppli& da = *fp.Calculs()[0]->DAP;
         EXPECT_EQ(da.Indice, QStringLiteral("ind"));
         EXPECT_EQ(da.Repere, QStringLiteral("rep"));
         ASSERT_EQ(da.Data.Sections.size(), 1);
         EXPECT_EQ(da.Data.Sections[0].se_niveau, 2);
-        EXPECT_TRUE(fp.Calculs[1]->DAP->Data.Sections.isEmpty());
+        EXPECT_TRUE(fp.Calculs()[1]->DAP->Data.Sections.isEmpty());
         EXPECT_FALSE(fp.DU.Modified());
         // Written again in the current format, it reads back the same.
         TFichPb relu;
         relu.LoadFromString(fp.SaveToString());
-        EXPECT_EQ(relu.Calculs[0]->CalcToStr(), fp.Calculs[0]->CalcToStr());
+        EXPECT_EQ(relu.Calculs()[0]->CalcToStr(), fp.Calculs()[0]->CalcToStr());
     }
 }
 
@@ -213,7 +215,7 @@ TEST(FichPb, ReadingEndsWhenNoCalculationCanBeCreated)
         + BlocDelimite(QStringLiteral("a\r\n\r\n\r\n\r\n\r\n0\r\n"));
     TFichPb fp;
     EXPECT_THROW(fp.LoadFromString(texte), EInOutError);
-    EXPECT_TRUE(fp.Calculs.isEmpty());
+    EXPECT_TRUE(fp.Calculs().isEmpty());
 }
 
 TEST(FichPb, ModifiedStateFollowsTheChecksumsAndTheCounters)
@@ -231,7 +233,7 @@ TEST(FichPb, ModifiedStateFollowsTheChecksumsAndTheCounters)
     } changements[] = {
         {"mémo", [](TFichPb& d) { d.MemoFich += u'!'; d.CalCRC(); }},
         {"données globales", [](TFichPb& d) { d.FGlobData += u'!'; d.CalCRC(); }},
-        {"liste des onglets", [](TFichPb& d) { d.Calculs[0]->nomtab = QStringLiteral("b"); d.CalCRCTabs(d.TexteListeOnglets()); }},
+        {"liste des onglets", [](TFichPb& d) { d.Calculs()[0]->nomtab = QStringLiteral("b"); d.CalCRCTabs(d.TexteListeOnglets()); }},
     };
     for (const auto& c : changements) {
         SCOPED_TRACE(c.nom);
@@ -254,7 +256,7 @@ TEST(FichPb, ModifiedStateFollowsTheChecksumsAndTheCounters)
     EXPECT_FALSE(fp.DU.Modified());
 
     // Buttress data count through the calculation's own counter.
-    TCalcul* c = fp.Calculs[0];
+    TCalcul* c = fp.Calculs()[0];
     c->DAP->Data.Comment = QStringLiteral("changé");
     c->DAP->CalCRC();
     EXPECT_FALSE(fp.Modified());
@@ -288,7 +290,7 @@ TEST(FichPb, InitEmptiesTheDocumentAndLeavesItClean)
     fp.FGlobData = QStringLiteral("données globales de l'ancien document");
     fp.FH.SetValeur(QStringLiteral("comments"), QStringLiteral("ancien"));
     TCalcul* c = ajouter(fp, QStringLiteral("a"), {section(0)});
-    fp.CalculsSel = {c};
+    fp.SetCalculsSel({c});
     fp.CalCRCTabs(fp.TexteListeOnglets());
     fp.DU.SetModified(true);
 
@@ -296,8 +298,8 @@ TEST(FichPb, InitEmptiesTheDocumentAndLeavesItClean)
     EXPECT_TRUE(fp.pathF.isEmpty());
     EXPECT_TRUE(fp.MemoFich.isEmpty());
     EXPECT_TRUE(fp.FGlobData.isEmpty());
-    EXPECT_TRUE(fp.Calculs.isEmpty());
-    EXPECT_TRUE(fp.CalculsSel.isEmpty());
+    EXPECT_TRUE(fp.Calculs().isEmpty());
+    EXPECT_TRUE(fp.CalculsSel().isEmpty());
     EXPECT_TRUE(fp.FH.Strings().isEmpty());
     EXPECT_EQ(fp.DU.NbModifsFichier(), 0);
     EXPECT_FALSE(fp.DU.Modified());
@@ -317,7 +319,7 @@ TEST(FichPb, FindsCalculationsByTheirExactName)
     TCalcul* b = ajouter(fp, QStringLiteral("nef"), {});
     ajouter(fp, QStringLiteral("nef"), {});
     EXPECT_EQ(fp.TabToCalcul(QStringLiteral("Nef")), a);
-    EXPECT_EQ(TrouverCalcul(fp, QStringLiteral("nef")), b);
+    EXPECT_EQ(fp.TabToCalcul(QStringLiteral("nef")), b);
     EXPECT_EQ(fp.TabToCalcul(QStringLiteral("NEF")), nullptr);
 }
 
@@ -327,12 +329,52 @@ TEST(FichPb, OwnsItsCalculationsAlsoWhenTheyLeaveTheTabs)
     TCalcul* a = ajouter(fp, QStringLiteral("a"), {});
     TCalcul* nouveau = fp.NouveauCalcul();
     EXPECT_TRUE(fp.PossedeCalcul(nouveau));
-    EXPECT_FALSE(fp.Calculs.contains(nouveau));
+    EXPECT_FALSE(fp.Calculs().contains(nouveau));
     fp.AddCalcul(nouveau);
-    fp.Calculs.removeAll(a);
+    fp.SetCalculs({nouveau});
     EXPECT_EQ(fp.CalculsMisDeCote(), QList<TCalcul*>{a});
-    EXPECT_EQ(fp.Calculs, QList<TCalcul*>{nouveau});
-    EXPECT_EQ(a->DAP->Calcul_, a);
+    EXPECT_EQ(fp.Calculs(), QList<TCalcul*>{nouveau});
+}
+
+TEST(FichPb, InitFreesThePreviousDocumentsCalculations)
+{
+    TFichPb fp;
+    const TNumeroSerie a = ajouter(fp, QStringLiteral("a"), {section(0)})->NumeroSerie();
+    TCalcul* b = ajouter(fp, QStringLiteral("b"), {});
+    fp.SetCalculs({b}); // a's tab deleted: a is set aside
+    ASSERT_EQ(fp.CalculsMisDeCote().size(), 1);
+
+    fp.Init();
+    EXPECT_EQ(fp.Calculs().size(), 0);
+    EXPECT_EQ(fp.CalculsMisDeCote().size(), 0) << "the previous document's calculations are still owned";
+    EXPECT_EQ(TObjetEdite::ParNumero(a), nullptr) << "set aside, then freed";
+
+    // The next document starts from nothing of the previous one.
+    ajouter(fp, QStringLiteral("c"), {});
+    EXPECT_EQ(fp.Calculs().size(), 1);
+    EXPECT_TRUE(fp.CalculsMisDeCote().isEmpty());
+}
+
+TEST(FichPb, EveryCalculationReceivesTheDocumentsCallbacks)
+{
+    int repeints = 0;
+    TFichPb fp;
+    TCalcul* avant = ajouter(fp, QStringLiteral("avant"), {});
+    TDonneesAppli::Rappels rappels;
+    rappels.resultatChange = [&](TDonneesAppli&) { ++repeints; };
+    fp.SetRappelsModeles(rappels);
+    TCalcul* apres = fp.NouveauCalcul();
+    fp.LoadFromString(QStringLiteral("5_1\r\n") + BlocDelimite({}) + BlocDelimite({})
+                      + BlocDelimite(QStringLiteral("lu\r\n\r\n\r\n\r\n\r\n0\r\n")));
+    ASSERT_EQ(fp.Calculs().size(), 2);
+    repeints = 0;
+    for (TCalcul* c : {avant, apres, fp.Calculs()[1]})
+        c->DAP->SetResultatCalcul(-1);
+    EXPECT_EQ(repeints, 3);
+
+    TCalcul seul; // outside any document: nothing plugged in
+    seul.DAP->SetResultatCalcul(-1);
+    EXPECT_EQ(repeints, 3);
 }
 
 TEST(Calcul, AssignCopiesNameAndDataOnlyFromACalculation)
@@ -347,7 +389,6 @@ TEST(Calcul, AssignCopiesNameAndDataOnlyFromACalculation)
     EXPECT_EQ(copie.nomtab, QStringLiteral("a(2)"));
     EXPECT_EQ(copie.CalcToStr(), source.CalcToStr());
     EXPECT_TRUE(copie.DU->Modified()) << "the copy is modified exactly when its source is";
-    EXPECT_EQ(copie.DAP->Calcul_, &copie);
 
     TObjTab pg(QStringLiteral("PG"));
     try {
@@ -371,20 +412,28 @@ TEST(Calcul, CalculationWithAndWithoutValidation)
     const QString message = QStringLiteral(
         "Section 2 : le niveau de la section doit être supérieur d'au moins 5 cm à celui de la précédente");
 
-    invalide->Calculer(true);
-    EXPECT_EQ(fake.messages, std::vector<QString>{message});
+    // A calculation shows nothing: its outcome says what happened.
+    const TIssueCalcul avecValidation = invalide->Calculer(true);
+    EXPECT_EQ(avecValidation.etat, TIssueCalcul::Etat::DonneesInvalides);
+    EXPECT_EQ(avecValidation.message, message);
     EXPECT_EQ(invalide->EtatCalcul(), -1);
 
-    fake.messages.clear();
     invalide->DAP->SetResultatCalcul(0);
-    invalide->Calculer(false);
-    EXPECT_EQ(fake.messages, std::vector<QString>{message});
+    const TIssueCalcul sansValidation = invalide->Calculer(false);
+    EXPECT_EQ(sansValidation.etat, TIssueCalcul::Etat::DonneesInvalides);
+    EXPECT_EQ(sansValidation.message, message);
     EXPECT_EQ(invalide->EtatCalcul(), 0);
+    EXPECT_TRUE(fake.messages.empty());
+    EXPECT_TRUE(valide->Calculer(true).Calcule());
+
+    // The commands show the reason of each calculation not computed.
+    valide->DAP->Data.Sections[0].se_maxExc.mx_combi.clear();
 
     // ExecCalculs runs the selected tabs with validation, CalculerTout every tab without.
     fake.messages.clear();
-    fp.CalculsSel = {invalide};
+    fp.SetCalculsSel({invalide});
     fp.ExecCalculs();
+    EXPECT_EQ(fake.messages, std::vector<QString>{message});
     EXPECT_EQ(invalide->EtatCalcul(), -1);
     EXPECT_EQ(valide->DAP->Data.Sections[0].se_maxExc.mx_combi, QString()) << "not selected, not computed";
     fp.CalculerTout();
@@ -394,28 +443,49 @@ TEST(Calcul, CalculationWithAndWithoutValidation)
     // Corrected data computed with validation clear the invalid mark.
     invalide->DAP->Data.Sections[1].se_niveau = 1;
     fake.messages.clear();
-    invalide->Calculer(true);
+    EXPECT_TRUE(invalide->Calculer(true).Calcule());
     EXPECT_TRUE(fake.messages.empty());
     EXPECT_EQ(invalide->EtatCalcul(), 0);
     EXPECT_FALSE(invalide->DAP->Data.Sections[0].se_maxExc.mx_combi.isEmpty());
+}
+
+TEST(Calcul, ASuccessfulCalculationClearsTheInvalidMarkWhicheverWayItWasStarted)
+{
+    FakePlatformServices fake;
+    TFichPb fp;
+    TCalcul* c = ajouter(fp, QStringLiteral("c"), {section(0), section(0.04)});
+    const std::function<void()> sansValidation[] = {
+        [c] { c->Calculer(false); },
+        [&fp] { fp.CalculerTout(); },
+        [c] { c->DAP->Calculer(); },
+    };
+    for (const auto& calculer : sansValidation) {
+        c->DAP->Data.Sections[1].se_niveau = 0.04;
+        ASSERT_FALSE(c->Calculer(true).Calcule());
+        ASSERT_EQ(c->EtatCalcul(), -1);
+        calculer();
+        EXPECT_EQ(c->EtatCalcul(), -1) << "still invalid: the mark stays";
+        c->DAP->Data.Sections[1].se_niveau = 2; // corrected
+        calculer();
+        EXPECT_EQ(c->EtatCalcul(), 0) << "computed: no longer marked invalid";
+    }
 }
 
 TEST(Calcul, ReadsTheSheetOnlyOnceShown)
 {
     int lectures = 0;
     int affichages = 0;
-    auto& hooks = TDonneesAppli::hooks();
-    const auto ancien = hooks;
-    hooks.lireFiche = [&](TDonneesAppli&) { ++lectures; };
-    hooks.afficherDonnees = [&](TDonneesAppli&) { ++affichages; };
+    TDonneesAppli::Rappels rappels;
+    rappels.lireFiche = [&](TDonneesAppli&) { ++lectures; };
+    rappels.afficherDonnees = [&](TDonneesAppli&) { ++affichages; };
     TCalcul c;
+    c.DAP->setRappels(rappels);
     c.LireFiche();
     EXPECT_EQ(lectures, 0);
     c.AfficherDonnees();
     c.LireFiche();
     EXPECT_EQ(affichages, 1);
     EXPECT_EQ(lectures, 1);
-    hooks = ancien;
 }
 
 TEST(FichPb, DocumentFilesRoundTripWithTheirHeader)
@@ -442,7 +512,7 @@ TEST(FichPb, DocumentFilesRoundTripWithTheirHeader)
     EXPECT_EQ(relu->MemoFich, fp.MemoFich);
     EXPECT_EQ(relu->FH.GetValeur(QStringLiteral("COMMENTS")), QStringLiteral("relevé\r\n2024"));
     EXPECT_EQ(relu->pathF, chemin);
-    ASSERT_NE(TrouverCalcul(*relu, QStringLiteral("Contrefort nord")), nullptr);
+    ASSERT_NE(relu->TabToCalcul(QStringLiteral("Contrefort nord")), nullptr);
     EXPECT_FALSE(relu->DU.Modified());
 
     // Saved again unchanged, the file is identical byte for byte.
@@ -497,7 +567,7 @@ TEST(FichPb, FailuresToReadOrWriteAreReported)
     bool ok = true;
     bool modif = true;
     TFichPb fp;
-    EXPECT_EQ(fp.Lire(dir.path(), ok, modif), QString());
+    fp.Lire(dir.path(), ok, modif);
     EXPECT_FALSE(ok);
     EXPECT_FALSE(modif);
     EXPECT_FALSE(fp.DerniereErreur.isEmpty());

@@ -34,7 +34,7 @@ QString entete() { return QStringLiteral("5_1\r\n") + kBlocA + kCrLf + kBlocA + 
 QStringList noms(const TFichPb& fp)
 {
     QStringList n;
-    for (const TCalcul* c : fp.Calculs)
+    for (const TCalcul* c : fp.Calculs())
         n << c->nomtab;
     return n;
 }
@@ -67,8 +67,8 @@ TEST(MalformedDocument, GarbledSectionCountsKeepEveryCalculation)
     EXPECT_EQ(noms(*fp), attendus);
     EXPECT_EQ(fp->NbCalculsIgnores, 0);
     EXPECT_EQ(platform.messages.size(), 20u);
-    EXPECT_EQ(fp->Calculs[1]->DAP->Data.Sections.size(), 0);
-    EXPECT_EQ(fp->Calculs[21]->DAP->Data.Sections.size(), 2) << "one missing line is still a truncated calculation";
+    EXPECT_EQ(fp->Calculs()[1]->DAP->Data.Sections.size(), 0);
+    EXPECT_EQ(fp->Calculs()[21]->DAP->Data.Sections.size(), 2) << "one missing line is still a truncated calculation";
 }
 
 // Runs of blank lines between and after the calculations keep their reading:

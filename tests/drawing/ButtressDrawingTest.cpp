@@ -343,7 +343,8 @@ TEST(DessinContrefort, ComputedExampleShowsGreenResultantsAndBlueLoads)
     DA.Data.Sections = {section(0, 0, 1), section(3, 0, 0.6, 0.3)};
     DA.Data.Sections[1].se_chargePG = {0, -2000};
     DA.Data.Sections[1].se_chargePW = {300, 0};
-    ASSERT_TRUE(CalculerDonnees(DA)) << (services.messages.empty() ? "" : services.messages.front().toStdString());
+    const TIssueCalcul issue = CalculerDonnees(DA);
+    ASSERT_TRUE(issue) << issue.message.toStdString();
     ASSERT_DOUBLE_EQ(DA.Data.MaxCharge, 2000);
     ASSERT_NEAR(DA.Data.MaxEffortV, 7884, 0.5);
 

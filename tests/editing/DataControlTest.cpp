@@ -5,6 +5,7 @@
 #include "util/Errors.h"
 
 #include <gtest/gtest.h>
+#include <new>
 
 TEST(DataControl, OneRecordAndOneDisplayPerChangedCheckNoneWithoutChange)
 {
@@ -126,6 +127,29 @@ TEST(DataControl, UndoRightAfterTheRecordingKeepsTheRedoValue)
     banc.dc.Undo();
     inactivite();
     EXPECT_EQ(calcul->texte, QStringLiteral("avant"));
+}
+
+TEST(DataControl, UndoIntoAFreedObjectDoesNothingEvenWhenAnotherTookItsAddress)
+{
+    BancEdition banc;
+    // A and then B are built in the same storage: B lands at A's address.
+    alignas(FauxCalcul) unsigned char place[sizeof(FauxCalcul)];
+    auto* a = new (place) FauxCalcul(QStringLiteral("valeur de A"));
+    banc.selectionner({a});
+    banc.saisir(QStringLiteral("A modifié"));
+    ASSERT_EQ(banc.nbDefaire(), 1);
+
+    banc.selectionner({});
+    a->~FauxCalcul();
+    auto* b = new (place) FauxCalcul(QStringLiteral("valeur de B"));
+    ASSERT_EQ(static_cast<void*>(b), static_cast<void*>(place));
+
+    banc.dc.Undo();
+    inactivite();
+    EXPECT_EQ(b->texte, QStringLiteral("valeur de B")) << "B received the value A had before its edit";
+    EXPECT_TRUE(banc.selection.isEmpty()) << "no live object is named by the record";
+    EXPECT_EQ(banc.nbRefaire(), 1);
+    b->~FauxCalcul();
 }
 
 TEST(DataControl, TwoObjectsWithDifferentValuesEditedAndUndoneTogether)

@@ -2,7 +2,7 @@
 
 #include "editing/DataControl.h"
 #include "editing/DcBaseRelais.h"
-#include "editing/ObjetEdite.h"
+#include "util/ObjetEdite.h"
 
 #include <QCoreApplication>
 #include <QList>

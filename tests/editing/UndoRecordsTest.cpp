@@ -2,31 +2,56 @@
 #include "editing/UndoRecords.h"
 
 #include <gtest/gtest.h>
+#include <new>
 
 TEST(UndoRecords, ReferencesAreUpperHexWithoutLeadingZerosAndReadBack)
 {
     struct Cas {
-        quintptr identite;
+        TNumeroSerie numero;
         const char* texte;
     };
-    for (const Cas& c : {Cas{0x1, "1"}, Cas{0xABCDEF, "ABCDEF"}, Cas{0x7f00a0b0c0d0, "7F00A0B0C0D0"}}) {
-        const void* objet = reinterpret_cast<const void*>(c.identite);
-        EXPECT_EQ(ReferenceObjet(objet), QString::fromLatin1(c.texte));
-        EXPECT_EQ(LireReference(ReferenceObjet(objet)), c.identite);
+    for (const Cas& c : {Cas{0x1, "1"}, Cas{0xABCDEF, "ABCDEF"}, Cas{0x7f00a0b0c0d0, "7F00A0B0C0D0"},
+                         Cas{0xFFFFFFFFFFFFFFFF, "FFFFFFFFFFFFFFFF"}}) {
+        EXPECT_EQ(ReferenceSerie(c.numero), QString::fromLatin1(c.texte));
+        EXPECT_EQ(LireReference(ReferenceSerie(c.numero)), c.numero);
     }
     for (const char* illisible : {"", " ", "xyz", "-"})
         EXPECT_EQ(LireReference(QString::fromLatin1(illisible)), 0u) << illisible;
+    EXPECT_EQ(ReferenceObjet(static_cast<const TObjetEdite*>(nullptr)), QStringLiteral("0"));
 
     FauxCalcul vivant(QStringLiteral("a"));
-    EXPECT_EQ(TObjetEdite::ParIdentite(LireReference(ReferenceObjet(&vivant))), &vivant);
-    quintptr disparu = 0;
+    EXPECT_EQ(TObjetEdite::ParNumero(LireReference(ReferenceObjet(&vivant))), &vivant);
+    TNumeroSerie disparu = 0;
     {
         FauxCalcul temporaire(QStringLiteral("b"));
         disparu = LireReference(ReferenceObjet(&temporaire));
         FauxCalcul copie(temporaire); // a copy is another object
-        EXPECT_NE(TObjetEdite::ParIdentite(LireReference(ReferenceObjet(&copie))), &temporaire);
+        EXPECT_NE(copie.NumeroSerie(), temporaire.NumeroSerie());
+        EXPECT_EQ(TObjetEdite::ParNumero(LireReference(ReferenceObjet(&copie))), &copie);
     }
-    EXPECT_EQ(TObjetEdite::ParIdentite(disparu), nullptr);
+    EXPECT_EQ(TObjetEdite::ParNumero(disparu), nullptr);
+    EXPECT_EQ(TObjetEdite::ParNumero(0), nullptr);
+}
+
+TEST(UndoRecords, SerialNumbersAreNeverGivenTwiceEvenAtTheSameAddress)
+{
+    // Objects built one after the other in the same storage share their
+    // address, never their number.
+    alignas(FauxCalcul) unsigned char place[sizeof(FauxCalcul)];
+    TNumeroSerie precedent = 0;
+    for (int i = 0; i < 3; ++i) {
+        auto* objet = new (place) FauxCalcul(QStringLiteral("x"));
+        EXPECT_GT(objet->NumeroSerie(), precedent);
+        if (precedent != 0) {
+            EXPECT_EQ(TObjetEdite::ParNumero(precedent), nullptr);
+        }
+        precedent = objet->NumeroSerie();
+        objet->~FauxCalcul();
+    }
+    TdcBaseRelais r1;
+    TdcBaseRelais r2;
+    EXPECT_NE(r1.NumeroSerie(), r2.NumeroSerie());
+    EXPECT_EQ(RelaisParNumero(r2.NumeroSerie()), &r2);
 }
 
 TEST(UndoRecords, ProtectedTextsComeBackExactly)

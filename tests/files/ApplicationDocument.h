@@ -21,18 +21,16 @@ public:
 
     explicit ApplicationDocument(TDocFich& DF)
     {
-        DF.OnNouveau = [this](const QString&, QString& PF, TCtrlFic* HF, TDoUndo*& DU, bool& ok) {
+        DF.OnNouveau = [this](const QString&, QString& PF, TCtrlFic*, TDoUndo*& DU, bool& ok) {
             doc = std::make_unique<TFichPb>();
             doc->pathF = PF;
-            doc->HF = HF;
             DU = &doc->DU;
             DU->ClearActions();
             ok = true;
         };
-        DF.OnLire = [this](const QString& PF, TCtrlFic* HF, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
+        DF.OnLire = [this](const QString& PF, TCtrlFic*, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
             readModes.push_back(mode);
             doc = std::make_unique<TFichPb>();
-            doc->HF = HF;
             doc->Lire(PF, ok, modif);
             DU = ok ? &doc->DU : nullptr;
             if (!ok)

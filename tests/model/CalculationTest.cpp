@@ -38,14 +38,15 @@ void expectTorseur(const TV3R& actual, const TV3R& expected, double tolerance, c
 // Records the verdict the buttress frame would show.
 class VerdictAffiche {
 public:
-    VerdictAffiche()
+    explicit VerdictAffiche(TDonneesAppli& modele)
     {
-        TDonneesAppli::hooks().afficherVerdict = [this](TDonneesAppli& DA) {
+        TDonneesAppli::Rappels rappels;
+        rappels.afficherVerdict = [this](TDonneesAppli& DA) {
             texte = QStringLiteral("Résultat : ") + LibelleNiveau(DA.Data.StatutGlobal);
             ++appels;
         };
+        modele.setRappels(std::move(rappels));
     }
-    ~VerdictAffiche() { TDonneesAppli::hooks().afficherVerdict = nullptr; }
     QString texte;
     int appels = 0;
 };
@@ -55,8 +56,8 @@ public:
 TEST(Calculer, WorkedExampleOfTwoSections)
 {
     FakePlatformServices platform;
-    VerdictAffiche verdict;
     TDonneesAppli DA;
+    VerdictAffiche verdict(DA);
     exempleContrefort(DA);
     DA.Calculer();
 
@@ -130,8 +131,8 @@ TEST(Calculer, SingleSectionWithACentredVerticalLoad)
 TEST(Calculer, HorizontalLoadAloneOnTheTopSectionIsNonConforme)
 {
     FakePlatformServices platform;
-    VerdictAffiche verdict;
     TDonneesAppli DA;
+    VerdictAffiche verdict(DA);
     exempleContrefort(DA);
     DA.Data.Sections[1].se_chargePG = {100, 0};
     DA.Calculer();
@@ -165,8 +166,8 @@ TEST(Calculer, RecalculationStartsFromClearedResults)
 TEST(Calculer, ButtressWithoutSectionsIsSatisfaisant)
 {
     FakePlatformServices platform;
-    VerdictAffiche verdict;
     TDonneesAppli DA;
+    VerdictAffiche verdict(DA);
     DA.Data.MaxCharge = 10;
     DA.Data.MaxEffortV = 20;
     DA.Data.StatutGlobal = 2;
@@ -182,20 +183,28 @@ TEST(Calculer, ButtressWithoutSectionsIsSatisfaisant)
 TEST(Calculer, InvalidDataComputeNothing)
 {
     FakePlatformServices platform;
-    VerdictAffiche verdict;
     TDonneesAppli DA;
+    VerdictAffiche verdict(DA);
     exempleContrefort(DA);
     ASSERT_TRUE(CalculerDonnees(DA));
     const TDonneesAppli avant = DA;
 
     DA.Data.Sections[1].se_mvol = 0;
     DA.Data.Sections[1].se_chargePG = {0, -9000};
-    EXPECT_FALSE(CalculerDonnees(DA));
-    DA.Calculer();
-
-    EXPECT_EQ(platform.messages,
-              (std::vector<QString>(2, QStringLiteral("Section 2 : la masse volumique est <= 0"))));
+    const QString message = QStringLiteral("Section 2 : la masse volumique est <= 0");
+    for (const TIssueCalcul& issue : {CalculerDonnees(DA), DA.Calculer()}) {
+        EXPECT_FALSE(issue);
+        EXPECT_EQ(issue.etat, TIssueCalcul::Etat::DonneesInvalides);
+        EXPECT_EQ(issue.message, message);
+    }
+    EXPECT_FALSE(DA.DonneesValides);
+    EXPECT_TRUE(platform.messages.empty()) << "the calculation shows nothing itself";
     EXPECT_EQ(verdict.appels, 0);
+
+    // The interactive paths show the outcome.
+    SignalerIssue(DA.Calculer());
+    SignalerIssue(TIssueCalcul{});
+    EXPECT_EQ(platform.messages, std::vector<QString>{message});
     EXPECT_EQ(DA.Data.MaxCharge, avant.Data.MaxCharge);
     EXPECT_EQ(DA.Data.MaxEffortV, avant.Data.MaxEffortV);
     EXPECT_EQ(DA.Data.Sections[1].se_torsGtot, avant.Data.Sections[1].se_torsGtot);
@@ -217,15 +226,21 @@ TEST(Calculer, FailureWhileShowingTheVerdictIsReported)
         SCOPED_TRACE(c.name);
         FakePlatformServices platform;
         auto echouer = c.echouer;
-        TDonneesAppli::hooks().afficherVerdict = [echouer](TDonneesAppli&) { echouer(); };
         TDonneesAppli DA;
+        TDonneesAppli::Rappels rappels;
+        rappels.afficherVerdict = [echouer](TDonneesAppli&) { echouer(); };
+        DA.setRappels(rappels);
         exempleContrefort(DA);
-        DA.Calculer();
-        TDonneesAppli::hooks().afficherVerdict = nullptr;
+        const TIssueCalcul issue = DA.Calculer();
 
+        EXPECT_EQ(issue.etat, TIssueCalcul::Etat::Echec);
+        EXPECT_EQ(issue.message, QString::fromUtf16(c.message));
+        const TIssueCalcul etape = ExecuterEtapeCalcul(echouer);
+        EXPECT_FALSE(etape);
+        EXPECT_EQ(etape.message, QString::fromUtf16(c.message));
+        EXPECT_TRUE(platform.messages.empty());
+        SignalerIssue(issue);
         EXPECT_EQ(platform.messages, std::vector<QString>{QString::fromUtf16(c.message)});
-        EXPECT_FALSE(ExecuterEtapeCalcul(echouer));
-        EXPECT_EQ(platform.messages.size(), 2u);
     }
 }
 

@@ -71,6 +71,9 @@ TEST(ValiderDonnees, ReportsTheFirstInvalidSection)
         da.Data.Sections = {validSection(0), validSection(1), validSection(2)};
         c.spoil(da.Data.Sections[1]);
         const QString expected = QString::fromUtf16(c.message);
+        // The pure question first: it shows nothing.
+        EXPECT_EQ(da.ErreurValidation().value_or(QString()), expected) << c.name;
+        EXPECT_TRUE(platform.messages.empty()) << c.name;
         EXPECT_EQ(da.ValiderDonnees(), expected.isEmpty()) << c.name;
         EXPECT_EQ(da.DonneesValides, expected.isEmpty()) << c.name;
         if (expected.isEmpty()) {
@@ -296,32 +299,40 @@ TEST(CopierDA, CopiesDataAndModifiedState)
 TEST(DonneesAppli, HooksAndSmallOperations)
 {
     TDonneesAppli da;
+    TDonneesAppli autre;
     int changes = 0;
-    TDonneesAppli::hooks().resultatChange = [&](TDonneesAppli& changed) {
+    bool shownWhileDisplaying = false;
+    TDonneesAppli::Rappels rappels;
+    rappels.resultatChange = [&](TDonneesAppli& changed) {
         EXPECT_EQ(&changed, &da);
         ++changes;
     };
-    da.SetResultatCalcul(-1);
-    EXPECT_EQ(da.ResultatCalcul(), -1);
-    EXPECT_EQ(changes, 1);
-    TDonneesAppli::hooks().resultatChange = nullptr;
-
-    bool shownWhileDisplaying = false;
-    TDonneesAppli::hooks().afficherDonnees = [&](TDonneesAppli& shown) {
+    rappels.afficherDonnees = [&](TDonneesAppli& shown) {
         shownWhileDisplaying = shown.AffichageEnCours;
         throw ETolvane(QStringLiteral("échec d'affichage"));
     };
+    rappels.lireFiche = [](TDonneesAppli& read) { read.Data.Comment = QStringLiteral("lu"); };
+    da.setRappels(rappels);
+
+    da.SetResultatCalcul(-1);
+    EXPECT_EQ(da.ResultatCalcul(), -1);
+    EXPECT_EQ(changes, 1);
+    autre.SetResultatCalcul(-1); // the callbacks belong to one model
+    EXPECT_EQ(changes, 1);
+
     EXPECT_THROW(da.AfficherDonnees(), ETolvane);
     EXPECT_TRUE(shownWhileDisplaying);
     EXPECT_FALSE(da.AffichageEnCours);
-    TDonneesAppli::hooks().afficherDonnees = nullptr;
+    EXPECT_NO_THROW(autre.AfficherDonnees());
 
-    TDonneesAppli::hooks().lireFiche = [](TDonneesAppli& read) { read.Data.Comment = QStringLiteral("lu"); };
     da.CalCRC();
     da.ClearModified();
     da.LireFiche();
     EXPECT_TRUE(da.Modified());
-    TDonneesAppli::hooks().lireFiche = nullptr;
+    autre.CalCRC();
+    autre.ClearModified();
+    autre.LireFiche();
+    EXPECT_FALSE(autre.Modified());
 
     EXPECT_EQ(da.TexteNdc(QStringLiteral("Onglet 1")), QString());
     EXPECT_EQ(LibelleNiveau(0), QStringLiteral("SATISFAISANT"));

@@ -7,9 +7,9 @@
 
 namespace {
 
-// Three tabs a, b, c carrying the addresses of three local objects.
+// Three tabs a, b, c carrying three local objects.
 struct TroisOnglets : ::testing::Test {
-    int oa = 0, ob = 0, oc = 0;
+    TObjetEdite oa, ob, oc;
     TabStripContent tabs;
     void SetUp() override
     {
@@ -44,8 +44,8 @@ TEST_F(TroisOnglets, TextHoldsCaptionsObjectsScrollAndMarks)
 {
     tabs.SetObjet(1, nullptr);
     tabs.SetSelection(2, true);
-    const QString objets = QString::number(reinterpret_cast<quintptr>(&oa)) + QStringLiteral(" 0 ")
-                           + QString::number(reinterpret_cast<quintptr>(&oc));
+    const QString objets = QString::number(oa.NumeroSerie()) + QStringLiteral(" 0 ")
+                           + QString::number(oc.NumeroSerie());
     EXPECT_EQ(tabs.TCtoStr(false, 1), QStringLiteral("a\r\nb\r\nc\t") + objets);
     EXPECT_EQ(tabs.TCtoStr(true, 1), QStringLiteral("a\r\nb\r\nc\t") + objets + QStringLiteral("\t1\t  X"));
 }
@@ -59,12 +59,31 @@ TEST_F(TroisOnglets, IdentitiesReadBackToTheSameObjects)
     EXPECT_EQ(TabStripContent::ObjetDeTexte(TabStripContent::IdentiteTexte(&ob)), &ob);
     EXPECT_EQ(TabStripContent::ObjetDeTexte(QStringLiteral("0")), nullptr);
     EXPECT_EQ(TabStripContent::ObjetDeTexte(QStringLiteral("abc")), nullptr);
+    // An object freed since is never found again, whatever takes its place.
+    QString disparu;
+    {
+        TObjetEdite temporaire;
+        disparu = TabStripContent::IdentiteTexte(&temporaire);
+    }
+    TObjetEdite suivant;
+    EXPECT_EQ(TabStripContent::ObjetDeTexte(disparu), nullptr);
+}
+
+TEST_F(TroisOnglets, TheTabBarReadsItsObjectsWithTheirType)
+{
+    struct Page : TObjetEdite {};
+    Page page;
+    tabs.SetObjet(1, &page);
+    EXPECT_EQ(tabs.ObjetType<Page>(1), &page);
+    EXPECT_EQ(tabs.ObjetType<Page>(0), nullptr) << "another type";
+    tabs.SetObjet(1, nullptr);
+    EXPECT_EQ(tabs.ObjetType<Page>(1), nullptr);
 }
 
 TEST_F(TroisOnglets, InsertAndDeleteKeepTheThreeListsParallel)
 {
     tabs.SetSelection(1, true); // b is the anchor
-    int on = 0;
+    TObjetEdite on;
     tabs.InsertTabObjet(1, QStringLiteral("n"), &on);
     EXPECT_EQ(Captions(), QStringLiteral("anbc"));
     EXPECT_EQ(tabs.SelTabs(), QStringLiteral("  X "));

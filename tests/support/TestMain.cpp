@@ -1,23 +1,6 @@
-#include "model/DonneesAppli.h"
-#include "util/TextFiles.h"
+#include "support/TestEnvironment.h"
 
-#include <QApplication>
-#include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <QGuiApplication>
 
-// Every test program runs with a QApplication on the offscreen platform, its
-// settings and default calculation in a temporary folder, and file retries
-// that do not sleep.
-int main(int argc, char* argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-    QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Vok"));
-    QApplication::setApplicationName(QStringLiteral("Tolvane"));
-    TDonneesAppli::setDefaultFolder(home.path());
-    setFileRetryWait([](int) {});
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
+// The headless test programs: no widget library is linked.
+int main(int argc, char* argv[]) { return ExecuterTests<QGuiApplication>(argc, argv); }

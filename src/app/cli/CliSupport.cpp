@@ -80,7 +80,7 @@ bool SortieRemplaceDocument(const QString& document, const QString& sortie, cons
 int CalculerPourCli(const QString& chemin, const QString& nom, const QString& produit, CalculCli& resultat)
 {
     resultat.document = LireDocument(chemin);
-    TCalcul* calcul = TrouverCalcul(*resultat.document, nom);
+    TCalcul* calcul = resultat.document->TabToCalcul(nom);
     if (!calcul) {
         ErreurCli(QStringLiteral("Le document %1 n'a pas de calcul nommé « %2 »").arg(chemin, nom));
         return 3;
@@ -88,7 +88,8 @@ int CalculerPourCli(const QString& chemin, const QString& nom, const QString& pr
     resultat.DA = calcul->DAP.get();
     // Results of data that failed validation were never computed: the reason
     // is on standard error and nothing is produced from them.
-    if (!CalculerDonnees(*resultat.DA)) {
+    if (const TIssueCalcul issue = calcul->Calculer(true); !issue.Calcule()) {
+        ErreurCli(issue.message);
         ErreurCli(QStringLiteral("Calcul « %1 » non effectué : %2").arg(nom, produit));
         return 2;
     }

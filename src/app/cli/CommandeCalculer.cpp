@@ -5,11 +5,11 @@
 #include "app/cli/CliSupport.h"
 
 #include "documents/DocumentFile.h"
+#include "documents/Calcul.h"
+#include "model/Calculation.h"
 #include "model/DonneesAppli.h"
 #include "util/Errors.h"
-#include "util/PlatformServices.h"
 
-#include <QMimeData>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -27,36 +27,6 @@ const char* const kUsageCalculer =
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
     "calcul NON CONFORME ; 2 au moins un calcul aux données invalides (ou illisible, ou dont\n"
     "le calcul a échoué), ce qui l'emporte sur 1 ; 3 document illisible ou commande incorrecte.\n";
-
-// The desktop of a command-line run: the messages of the calculation are kept
-// for the report, every question is declined and nothing waits for a user.
-class ServicesEnregistreurs final : public PlatformServices {
-public:
-    ServicesEnregistreurs() { installServices(this); }
-    ~ServicesEnregistreurs() override { installServices(nullptr); }
-    ServicesEnregistreurs(const ServicesEnregistreurs&) = delete;
-    ServicesEnregistreurs& operator=(const ServicesEnregistreurs&) = delete;
-
-    QStringList messages;
-
-    void showMessage(const QString& text, Icon, const QString&) override { messages << text; }
-    Answer ask(const QString& text, Buttons, const QString&) override
-    {
-        messages << text;
-        return Answer::Cancel;
-    }
-    std::optional<QString> inputText(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> openFileName(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFileName(const QString&, const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> folderName(const QString&, const QString&) override { return std::nullopt; }
-    void setClipboardText(const QString&) override {}
-    void setClipboardMimeData(std::unique_ptr<QMimeData>) override {}
-    void setClipboardImage(const QImage&) override {}
-    QString clipboardText() override { return {}; }
-    void beginWaitCursor() override {}
-    void endWaitCursor() override {}
-    bool openUrl(const QUrl&) override { return false; }
-};
 
 // A JSON value that keeps the order of its members as written.
 class Json {
@@ -91,7 +61,6 @@ public:
         j.texte_ = echapper(s);
         return j;
     }
-    static Json chaineOuNul(const QString& s) { return s.isNull() ? nul() : chaine(s); }
     static Json torseur(const TV3R& t)
     {
         Json j(Type::Tableau);
@@ -209,27 +178,8 @@ Json sectionJson(const TSection& s)
         .membre(QStringLiteral("maxAng"), maxiJson(s.se_maxAng));
 }
 
-// What became of one calculation.
-struct Issue {
-    bool calcule = false; // results computed: the verdict stands
-    QString erreur;       // the validation message or the failure's message; null when computed
-};
-
-Issue calculer(TCalcul& calcul, ServicesEnregistreurs& services)
-{
-    services.messages.clear();
-    calcul.Calculer(true);
-    Issue issue;
-    // Invalid data leave -1; a failing calculation reports through a message.
-    issue.calcule = calcul.EtatCalcul() != -1 && services.messages.isEmpty() && calcul.DAP->DonneesValides;
-    if (!issue.calcule)
-        issue.erreur = services.messages.isEmpty() ? QStringLiteral("calcul non effectué") : services.messages.first();
-    return issue;
-}
-
 int CalculerDocument(const QString& chemin, bool json)
 {
-    ServicesEnregistreurs services;
     const std::unique_ptr<TFichPb> document = LireDocument(chemin);
     // A calculation that could not be read was not computed: the document is
     // not reported as checked.
@@ -237,7 +187,7 @@ int CalculerDocument(const QString& chemin, bool json)
         ErreurCli(QStringLiteral("Attention : %1 calcul(s) illisible(s) ignoré(s) dans %2")
                       .arg(document->NbCalculsIgnores)
                       .arg(chemin));
-    if (document->Calculs.isEmpty()) {
+    if (document->Calculs().isEmpty()) {
         // No calculation in a file that is no document at all (a picture, a
         // text of another program) is not an empty document checked.
         if (!EstDocumentTolvane(chemin))
@@ -248,38 +198,39 @@ int CalculerDocument(const QString& chemin, bool json)
     bool nonConforme = false;
     bool nonCalcule = document->NbCalculsIgnores > 0;
     Json calculs = Json::tableau();
-    for (TCalcul* calcul : document->Calculs) {
-        const Issue issue = calculer(*calcul, services);
+    for (TCalcul* calcul : document->Calculs()) {
+        const TIssueCalcul issue = calcul->Calculer(true);
+        const bool calcule = issue.Calcule();
         const TData& data = calcul->DAP->Data;
-        nonCalcule = nonCalcule || !issue.calcule;
-        nonConforme = nonConforme || (issue.calcule && data.StatutGlobal >= 2);
+        nonCalcule = nonCalcule || !calcule;
+        nonConforme = nonConforme || (calcule && data.StatutGlobal >= 2);
         if (!json) {
             QString ligne = SansCaracteresDeControle(calcul->nomtab) + u'\t';
-            if (issue.calcule)
+            if (calcule)
                 ligne += LibelleNiveau(data.StatutGlobal);
-            else if (calcul->EtatCalcul() == -1)
-                ligne += QStringLiteral("DONNÉES INVALIDES : ") + issue.erreur;
+            else if (issue.etat == TIssueCalcul::Etat::DonneesInvalides)
+                ligne += QStringLiteral("DONNÉES INVALIDES : ") + issue.message;
             else
-                ligne += QStringLiteral("ÉCHEC DU CALCUL : ") + issue.erreur;
+                ligne += QStringLiteral("ÉCHEC DU CALCUL : ") + issue.message;
             EcrireFlux(stdout, ligne + u'\n');
             continue;
         }
         // Results that were not computed are not shown: they would be those of
         // no calculation at all.
         Json sections = Json::tableau();
-        if (issue.calcule)
+        if (calcule)
             for (const TSection& s : data.Sections)
                 sections.ajouter(sectionJson(s));
         calculs.ajouter(Json::objet()
                             .membre(QStringLiteral("nom"), Json::chaine(calcul->nomtab))
                             .membre(QStringLiteral("resultat"), Json::entier(calcul->EtatCalcul()))
-                            .membre(QStringLiteral("erreur"), Json::chaineOuNul(issue.erreur))
+                            .membre(QStringLiteral("erreur"), calcule ? Json::nul() : Json::chaine(issue.message))
                             .membre(QStringLiteral("statut"),
-                                    issue.calcule ? Json::entier(data.StatutGlobal) : Json::nul())
+                                    calcule ? Json::entier(data.StatutGlobal) : Json::nul())
                             .membre(QStringLiteral("verdict"),
-                                    issue.calcule ? Json::chaine(LibelleNiveau(data.StatutGlobal)) : Json::nul())
-                            .membre(QStringLiteral("MaxCharge"), issue.calcule ? Json::nombre(data.MaxCharge) : Json::nul())
-                            .membre(QStringLiteral("MaxEffortV"), issue.calcule ? Json::nombre(data.MaxEffortV) : Json::nul())
+                                    calcule ? Json::chaine(LibelleNiveau(data.StatutGlobal)) : Json::nul())
+                            .membre(QStringLiteral("MaxCharge"), calcule ? Json::nombre(data.MaxCharge) : Json::nul())
+                            .membre(QStringLiteral("MaxEffortV"), calcule ? Json::nombre(data.MaxEffortV) : Json::nul())
                             .membre(QStringLiteral("sections"), std::move(sections)));
     }
     if (json) {

@@ -11,6 +11,7 @@
 
 class QPushButton;
 
+// Drawing frame.
 // The drawing frame: shows a drawing command text fitted to its size, pans
 // with a mouse drag, zooms with the wheel around the cursor, and copies what
 // it shows to the clipboard as a picture ("Tracé==>PP"). It knows nothing of

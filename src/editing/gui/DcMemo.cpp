@@ -7,16 +7,11 @@
 #include <QApplication>
 #include <QTextDocument>
 
-TdcMemo::TdcMemo(QWidget* parent) : QPlainTextEdit(parent), FBRel(std::make_unique<TdcBaseRelais>(this))
+TdcMemo::TdcMemo(QWidget* parent) : QPlainTextEdit(parent), TdcFacadeRelais(static_cast<QWidget&>(*this))
 {
-    FBRel->SetTesteurActif([this] { return isEnabled(); });
     FBRel->BROnAfficherCdS = [this](bool multiaff, const QString& value, bool) { Montrer(multiaff, value); };
     FBRel->BROnLireCdS = [this](QString& value) { value = Contenu(); };
     FBRel->BROnLireEtatCdS = [this](bool& changed) { changed = Contenu() != savAff; };
-    connect(this, &QObject::objectNameChanged, this, [this](const QString& nom) {
-        if (FBRel->BRURtext.isEmpty())
-            FBRel->BRURtext = nom;
-    });
 }
 
 TdcMemo::~TdcMemo() = default;

@@ -6,6 +6,7 @@
 class QToolButton;
 class TDataControl;
 
+// Undo/redo button panel.
 // The data control as the user sees it: a panel with the undo, undo list,
 // redo and redo list buttons. It runs the data control's change check on
 // every focus change of the application while its window is the active one,

@@ -2,15 +2,10 @@
 
 #include "editing/DataControl.h"
 
-TdcRelais::TdcRelais(QWidget* parent) : QWidget(parent), FBRel(std::make_unique<TdcBaseRelais>(this))
+TdcRelais::TdcRelais(QWidget* parent) : QWidget(parent), TdcFacadeRelais(static_cast<QWidget&>(*this))
 {
     setFocusPolicy(Qt::NoFocus);
     QWidget::setVisible(false);
-    FBRel->SetTesteurActif([this] { return isEnabled(); });
-    connect(this, &QObject::objectNameChanged, this, [this](const QString& nom) {
-        if (FBRel->BRURtext.isEmpty())
-            FBRel->BRURtext = nom;
-    });
 }
 
 TdcRelais::~TdcRelais() = default;

@@ -5,6 +5,7 @@
 
 class QListWidget;
 
+// Undo/redo step chooser.
 // The borderless popup that lists the labels of the undo (or redo) records:
 // the row under the pointer and every row above it, the steps that will be
 // done, are written in bold italic; releasing the button chooses; moving the

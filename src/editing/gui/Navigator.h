@@ -13,6 +13,7 @@ inline constexpr int kNbBoutonsNav = 11;
 
 class TNavigator;
 
+// Navigator button.
 // One button of the navigator. The previous and next buttons repeat while
 // they are held: the first repetition after 400 ms, then every 100 ms.
 class TNavButton : public QToolButton {
@@ -38,6 +39,7 @@ private:
     QTimer* FRepeatTimer = nullptr;
 };
 
+// Record navigator.
 // A bar of buttons for moving through a list of records and acting on them.
 // It holds no list: it reports the button clicked and its owner moves, then
 // tells it where the list stands (MAJetat) so that it enables its buttons.

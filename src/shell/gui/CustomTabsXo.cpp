@@ -2,6 +2,7 @@
 
 #include "shell/TabStripGeometry.h"
 #include "shell/TabStripSelection.h"
+#include "shell/gui/TabStripAccessible.h"
 #include "shell/gui/TabsNavButton.h"
 
 #include <QMouseEvent>
@@ -13,6 +14,9 @@ using namespace TabStripGeometry;
 TCustomTabsXo::TCustomTabsXo(QWidget* parent)
     : QWidget(parent)
 {
+    // Drawn by the strip itself: its tabs reach assistive technologies only
+    // through the strip's own accessibility tree.
+    InstallerAccessibiliteOnglets();
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 
@@ -33,7 +37,7 @@ TCustomTabsXo::~TCustomTabsXo() = default;
 
 // ---------------------------------------------------------------- tabs
 
-int TCustomTabsXo::AddTabObjet(const QString& value, void* Obj)
+int TCustomTabsXo::AddTabObjet(const QString& value, TObjetEdite* Obj)
 {
     const int index = FContenu.AddTabObjet(value, Obj);
     AjusterPremier(index);
@@ -42,7 +46,7 @@ int TCustomTabsXo::AddTabObjet(const QString& value, void* Obj)
     return index;
 }
 
-void TCustomTabsXo::InsertTabObjet(int index, const QString& value, void* Obj)
+void TCustomTabsXo::InsertTabObjet(int index, const QString& value, TObjetEdite* Obj)
 {
     FContenu.InsertTabObjet(index, value, Obj);
     AjusterPremier(index);

@@ -11,6 +11,7 @@
 class QPainter;
 class TTabsNavButton;
 
+// Tab strip.
 // A row of tabs drawn by the strip itself, with four navigation buttons at its
 // right end. Each tab has a caption, an attached object (never owned) and a
 // selection mark; Shift and Ctrl extend the selection, dragging selected tabs
@@ -31,20 +32,25 @@ public:
     int TabsCount() const { return FContenu.TabsCount(); }
     // Append an unselected tab, scroll to show it, fire Change; return its index.
     int AddTab(const QString& value) { return AddTabObjet(value, nullptr); }
-    int AddTabObjet(const QString& value, void* Obj);
+    int AddTabObjet(const QString& value, TObjetEdite* Obj);
     // Insert an unselected tab at index (0 to TabsCount()), scroll to show it,
     // fire Change. ERangeError for another index.
     void InsertTab(int index, const QString& value) { InsertTabObjet(index, value, nullptr); }
-    void InsertTabObjet(int index, const QString& value, void* Obj);
+    void InsertTabObjet(int index, const QString& value, TObjetEdite* Obj);
     // Remove a tab and fire Change. ERangeError when there is no such tab.
     void DeleteTab(int index);
 
     // Captions and objects change without any event. ERangeError for a missing tab.
     QString GetTab(int index) const { return FContenu.GetTab(index); }
     void SetTab(int index, const QString& value);
-    void* GetObjet(int index) const { return FContenu.GetObjet(index); }
-    void SetObjet(int index, void* value) { FContenu.SetObjet(index, value); }
-    int IndexObjet(const void* Obj) const { return FContenu.IndexObjet(Obj); }
+    TObjetEdite* GetObjet(int index) const { return FContenu.GetObjet(index); }
+    template <typename T>
+    T* ObjetType(int index) const
+    {
+        return FContenu.ObjetType<T>(index);
+    }
+    void SetObjet(int index, TObjetEdite* value) { FContenu.SetObjet(index, value); }
+    int IndexObjet(const TObjetEdite* Obj) const { return FContenu.IndexObjet(Obj); }
 
     // Selection without events.
     bool GetSelection(int index) const { return FContenu.GetSelection(index); }
@@ -61,6 +67,9 @@ public:
     TTabsNavButton* GetBtn(int index) const;
     // What a click on navigation button FIndex (1 "DEB" to 4 "FIN") does.
     void Naviguer(int FIndex);
+    // What a left click on tab ix with these modifiers does (assistive
+    // technologies press a tab through it).
+    void CliquerOnglet(int ix, Qt::KeyboardModifiers modifiers = {}) { Selectionner(ix, modifiers); }
 
     int MargeHaute() const { return FMargeHaute; }
     void setMargeHaute(int v);

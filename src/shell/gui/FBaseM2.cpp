@@ -1,5 +1,7 @@
 #include "shell/gui/FBaseM2.h"
 
+#include "shell/DocumentSession.h"
+
 #include <QLabel>
 
 TFBaseM2::TFBaseM2(QWidget* parent)
@@ -14,6 +16,5 @@ TFBaseM2::TFBaseM2(QWidget* parent)
 
 void TFBaseM2::MajTitre(const QString& documentName)
 {
-    setWindowTitle(QStringLiteral("Tolvane : ")
-                   + (documentName.isEmpty() ? QStringLiteral("(rien en cours)") : documentName));
+    setWindowTitle(TitreFenetre(documentName));
 }

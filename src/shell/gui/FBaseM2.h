@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+// Main window.
 // The main window: one document at a time, its calculations as tabs.
 class TFBaseM2 : public QMainWindow {
     Q_OBJECT

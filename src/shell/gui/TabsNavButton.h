@@ -6,6 +6,7 @@
 class QTimer;
 class QPainter;
 
+// Tab strip navigation button.
 // One of the four navigation buttons of a tab strip ("DEB", "PREC", "SVT",
 // "FIN"). Held pressed, it repeats its click: first after 400 ms, then every
 // 100 ms, while it stays pressed under the mouse.

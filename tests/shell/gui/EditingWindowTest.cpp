@@ -1,5 +1,5 @@
 #include "editing/DataControl.h"
-#include "editing/ObjetEdite.h"
+#include "util/ObjetEdite.h"
 #include "editing/gui/DcPanneau.h"
 #include "editing/gui/DcRelais.h"
 #include "editing/gui/Navigator.h"
@@ -83,7 +83,7 @@ struct FenetreOnglets {
             QList<TObjetEdite*> selection;
             for (int i = 0; i < onglets->TabsCount(); ++i)
                 if (onglets->GetSelection(i))
-                    selection.append(static_cast<Valeur*>(onglets->GetObjet(i)));
+                    selection.append(onglets->ObjetType<Valeur>(i));
             return selection;
         });
         dc.setOnSetSelectionObjets([this](const QList<TObjetEdite*>& objets) {

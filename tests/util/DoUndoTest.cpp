@@ -1,4 +1,4 @@
-#include "editing/DoUndo.h"
+#include "util/DoUndo.h"
 
 #include <gtest/gtest.h>
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 
+// Modification counter.
 // Tells whether a document or one of its calculations holds unsaved changes:
 // counts the modifications reported to it and, when it counted none, asks its
 // owner, which answers from its checksums.

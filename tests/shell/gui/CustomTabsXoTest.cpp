@@ -27,7 +27,7 @@ void Declencher(QTimer& timer)
 struct StripWindow : ::testing::Test {
     std::unique_ptr<QWidget> window = std::make_unique<QWidget>();
     TCustomTabsXo* strip = new TCustomTabsXo(window.get());
-    std::vector<int> objets = std::vector<int>(8);
+    std::vector<TObjetEdite> objets = std::vector<TObjetEdite>(8);
     int changes = 0;
     int changesSel = 0;
     std::vector<int> drops;
@@ -208,10 +208,10 @@ TEST_F(StripWindow, TextOfTheTabsCarriesScrollPositionAndMarks)
     QString identites;
     for (int i = 0; i < 8; ++i) {
         captions += QStringLiteral("Onglet %1\r\n").arg(i);
-        identites += QString::number(reinterpret_cast<quintptr>(&objets[static_cast<std::size_t>(i)])) + u' ';
+        identites += QString::number(objets[static_cast<std::size_t>(i)].NumeroSerie()) + u' ';
     }
     captions += QStringLiteral("neuf\r\ndix");
-    identites += QStringLiteral("0 ") + QString::number(reinterpret_cast<quintptr>(&objets[0]));
+    identites += QStringLiteral("0 ") + QString::number(objets[0].NumeroSerie());
     const QString sansSelection = captions + u'\t' + identites;
     EXPECT_EQ(strip->TCtoStr(false), sansSelection);
     EXPECT_EQ(strip->TCtoStr(true), sansSelection + QStringLiteral("\t2\t   Xxx    "));
