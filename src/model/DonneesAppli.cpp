@@ -110,7 +110,8 @@ TIssueCalcul TDonneesAppli::Calculer()
 std::optional<QString> TDonneesAppli::ErreurValidation() const
 {
     if (Data.SectionsIllisibles)
-        return QStringLiteral("Nombre de sections illisible : les sections de ce calcul n'ont pas pu être lues");
+        return QStringLiteral("Nombre de sections illisible ou incorrect : les sections de ce calcul n'ont pas "
+                              "toutes pu être lues");
     double previousLevel = std::numeric_limits<double>::lowest();
     const qsizetype n = Data.Sections.size();
     for (qsizetype i = 0; i < n; ++i) {

@@ -73,8 +73,9 @@ struct TData {
     double MaxEffortV = 0;
     double EchEfforts = 0;
     std::int32_t StatutGlobal = 0;
-    // The section count of the text this was read from could not be read: the
-    // sections that followed it were not read, so the data cannot be computed.
+    // The section count of the text this was read from could not be read, or
+    // promised far more sections than the text held: sections were lost on
+    // reading, so the data cannot be computed until they are entered again.
     bool SectionsIllisibles = false;
 };
 

@@ -162,15 +162,22 @@ void TDocumentSession::DFEcrire(const QString& PF, int mode, TDoUndo*& DU, bool&
         return;
     try {
         FDocument->Ecrire(PF);
-        FDC.Clear();
+        // The automatic save to the side file is invisible to the user: his
+        // undo history stays as it was.
+        if (mode != kModeSauvegardeAuto)
+            FDC.Clear();
         ok = true;
     } catch (const std::exception& e) {
-        // The document stays open and modified; the user learns why.
-        services().showMessage(MessageException(e), PlatformServices::Icon::Error);
+        // The document stays open and modified; the user learns why, by the
+        // name he knows: a save writes first to a temporary file beside it.
+        QString message = MessageException(e);
+        if (mode == kModeEnregistrer && !FDocument->pathF.isEmpty())
+            message.replace(PF, FDocument->pathF);
+        services().showMessage(message, PlatformServices::Icon::Error);
         MAJCommandes();
         return;
     }
-    if (mode == 2) {
+    if (mode == kModeEnregistrerSous) {
         FDocument->pathF = PF;
         AfficherTitre();
     }

@@ -53,8 +53,14 @@ public:
     // without validation, an empty history. A file that cannot be read shows
     // why, leaves no document open and answers ok false.
     void DFLire(const QString& PF, int mode, TDoUndo*& DU, bool& ok, bool& modif);
-    // Writes the document to PF and empties the history; mode 2 (save under
-    // a new name) makes PF the document's path. A failure shows why and
+    // The write modes the document component asks for.
+    static constexpr int kModeEnregistrer = 1;     // PF is a temporary file beside the document
+    static constexpr int kModeEnregistrerSous = 2; // PF becomes the document's path
+    static constexpr int kModeSauvegardeAuto = 3;  // PF is the automatic-save side file
+
+    // Writes the document to PF and empties the history, except for the
+    // automatic save, which leaves it; mode 2 (save under a new name) makes PF
+    // the document's path. A failure shows why, naming the document, and
     // answers ok false.
     void DFEcrire(const QString& PF, int mode, TDoUndo*& DU, bool& ok, bool& modif);
     // Discards the open document: history emptied, tabs removed, document

@@ -284,3 +284,25 @@ TEST_F(Session, WritingEmptiesTheHistoryAndAFailureSaysWhy)
     EXPECT_EQ(vue.titre, QStringLiteral("Tolvane : ") + copie);
     EXPECT_EQ(LireDocument(copie)->MemoFich, QStringLiteral("à enregistrer"));
 }
+
+TEST_F(Session, TheAutomaticSaveKeepsTheHistoryAndAFailedSaveNamesTheDocument)
+{
+    Ouvrir(Fichier());
+    SaisirMemo(QStringLiteral("en cours"));
+    ASSERT_FALSE(session.DC().aDefaire().isEmpty());
+    const QString cote = session.Document()->pathF + QStringLiteral(".SVG");
+    session.DFEcrire(cote, TDocumentSession::kModeSauvegardeAuto, DU, ok, modif);
+    EXPECT_TRUE(ok);
+    EXPECT_FALSE(session.DC().aDefaire().isEmpty()) << "the side file costs the user no undo";
+    EXPECT_EQ(LireDocument(cote)->MemoFich, QStringLiteral("en cours"));
+
+    // A save writes to a temporary file beside the document; the user is told
+    // about the document itself.
+    services.messages.clear();
+    const QString temporaire = dossier.filePath(QStringLiteral("absent/.temporaire"));
+    session.DFEcrire(temporaire, TDocumentSession::kModeEnregistrer, DU, ok, modif);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages.front().contains(session.Document()->pathF)) << services.messages.front().toStdString();
+    EXPECT_FALSE(services.messages.front().contains(temporaire));
+}
