@@ -238,7 +238,7 @@ void TFichPb::LireCorps(QIODevice& FS)
     } else {
         texte = AnsiCodePage::toUnicode(octets);
     }
-    LoadFromString(texte);
+    LoadFromString(FinsDeLigneCrLf(texte));
 }
 
 void TFichPb::Lire(const QString& PF, bool& ok, bool& modif)

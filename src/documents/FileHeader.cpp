@@ -39,6 +39,9 @@ public:
                 flux_.read(largeur); // the LF (or whatever byte follows the CR)
                 break;
             }
+            // A line ended by LF alone (a file edited with a Linux tool).
+            if (estLF(unite))
+                break;
             octets += unite;
         }
         return decoder(octets);
@@ -56,6 +59,14 @@ private:
             return unite.at(0) == '\r';
         return codage_ == QStringConverter::Utf16LE ? (unite.at(0) == '\r' && unite.at(1) == 0)
                                                     : (unite.at(0) == 0 && unite.at(1) == '\r');
+    }
+
+    bool estLF(const QByteArray& unite) const
+    {
+        if (!unite16())
+            return unite.at(0) == '\n';
+        return codage_ == QStringConverter::Utf16LE ? (unite.at(0) == '\n' && unite.at(1) == 0)
+                                                    : (unite.at(0) == 0 && unite.at(1) == '\n');
     }
 
     QString decoder(const QByteArray& octets) const

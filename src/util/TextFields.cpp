@@ -255,3 +255,19 @@ void TexteVersV2R(QString& S, TV2R& v)
         component = *number;
     }
 }
+
+QString FinsDeLigneCrLf(const QString& texte)
+{
+    // A document edited or copied with a Linux tool may end its lines with LF
+    // alone: read it as the CR LF text it stands for.
+    if (!texte.contains(u'\n'))
+        return texte;
+    QString resultat;
+    resultat.reserve(texte.size() + texte.size() / 32);
+    for (qsizetype i = 0; i < texte.size(); ++i) {
+        if (texte[i] == u'\n' && (i == 0 || texte[i - 1] != u'\r'))
+            resultat += u'\r';
+        resultat += texte[i];
+    }
+    return resultat;
+}

@@ -66,3 +66,6 @@ QString V2RVersTexte(const TV2R& v);
 // throws EConvertError on an empty or unreadable field, S keeping the loss of
 // the fields already taken and v the components already read.
 void TexteVersV2R(QString& S, TV2R& v);
+
+// The text with every line end made CR LF: LF alone becomes CR LF, CR LF stays.
+QString FinsDeLigneCrLf(const QString& texte);

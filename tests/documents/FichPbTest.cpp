@@ -546,6 +546,13 @@ TEST(FichPb, ReadsFilesWithoutHeaderOrReencodedByAnotherEditor)
         {"UTF-8 sans en-tête", "\xEF\xBB\xBF" + corps.toUtf8(), QString()},
         {"UTF-16 avec marque", utf16(QStringConverter::Utf16LE, QString::fromUtf8(entete) + corps), QStringLiteral("Zoé")},
         {"UTF-16 gros-boutiste sans en-tête", utf16(QStringConverter::Utf16BE, corps), QString()},
+        // Lines ended by LF alone (a Linux tool), or both kinds mixed.
+        {"LF seuls", AnsiCodePage::fromUnicode(QString::fromUtf8(entete) + corps).replace("\r\n", "\n"),
+         QStringLiteral("Zoé")},
+        {"LF seuls en UTF-16", utf16(QStringConverter::Utf16LE, QString(QString::fromUtf8(entete) + corps).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))),
+         QStringLiteral("Zoé")},
+        {"fins de ligne mêlées", AnsiCodePage::fromUnicode(QString::fromUtf8(entete) + corps).replace("\r\n<", "\n<"),
+         QStringLiteral("Zoé")},
     };
     for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
@@ -558,6 +565,15 @@ TEST(FichPb, ReadsFilesWithoutHeaderOrReencodedByAnotherEditor)
         EXPECT_EQ(fp->MemoFich, QStringLiteral("voûte"));
         EXPECT_EQ(fp->FH.GetValeur(QStringLiteral("auteur")), c.auteur);
         EXPECT_EQ(noms(*fp), QStringList{QStringLiteral("é")});
+        ASSERT_EQ(fp->Calculs().size(), 1);
+        EXPECT_EQ(fp->Calculs()[0]->DAP->Data.Sections.size(), 1);
+        // Saved again, it has CR LF line ends only.
+        const QString copie = dir.filePath(QStringLiteral("copie.Tolvane"));
+        fp->Ecrire(copie);
+        QFile relu(copie);
+        ASSERT_TRUE(relu.open(QIODevice::ReadOnly));
+        const QByteArray octets = relu.readAll();
+        EXPECT_EQ(octets.count('\n'), octets.count("\r\n"));
     }
 }
 
