@@ -1,5 +1,8 @@
 #include "FrameWindow.h"
 
+#include "drawing/gui/DrawingOptionsPanel.h"
+#include "drawing/gui/FrmPbx.h"
+
 #include <QDir>
 #include <QTabWidget>
 #include <QTableView>
@@ -8,7 +11,7 @@
 // For a look at the three pages of the frame with the church example:
 // TOLVANE_SCREENSHOT_DIR=/some/folder xvfb-run build/tests/frame/test_frame_gui
 // --gtest_filter='CadreTolvaneCaptures*' writes cadre-donnees.png,
-// cadre-dessin.png and cadre-resultats.png there.
+// cadre-dessin.png, cadre-resultats.png and cadre-dessin-les-deux.png there.
 TEST(CadreTolvaneCaptures, ThreePagesOfTheChurchExample)
 {
     FenetreCadre f;
@@ -33,5 +36,19 @@ TEST(CadreTolvaneCaptures, ThreePagesOfTheChurchExample)
         if (!dossier.isEmpty()) {
             EXPECT_TRUE(image.save(QDir(QString::fromLocal8Bit(dossier)).filePath(QString::fromUtf8(p.fichier))));
         }
+    }
+
+    // The drawing with the loads and the resultants of the computed sections.
+    ASSERT_TRUE(f.cadre->ChoisirPage(PageCadre::Dessin));
+    OptionsDessin options;
+    options.affichage = OptionsDessin::Affichage::LesDeux;
+    f.cadre->PnOptions->setOptions(options);
+    f.cadre->AfficherDessin();
+    f.inactivite();
+    EXPECT_TRUE(f.cadre->Pbx->Texte().contains(QStringLiteral("COULEUR\t") + QString::number(CouleurResultante(0)))
+                || f.cadre->Pbx->Texte().contains(QStringLiteral("COULEUR\t") + QString::number(CouleurResultante(1))));
+    if (!dossier.isEmpty()) {
+        EXPECT_TRUE(f.fenetre->grab().toImage().save(
+            QDir(QString::fromLocal8Bit(dossier)).filePath(QStringLiteral("cadre-dessin-les-deux.png"))));
     }
 }
