@@ -52,6 +52,36 @@ TV2R repartieG(const TSection& s) { return s.se_chargeRG; }
 TV2R repartieW(const TSection& s) { return {s.se_chargeRW, 0}; }
 TV2R repartieQ(const TSection& s) { return s.se_chargeRQ; }
 
+// The largest component of the loads the options show. MaxCharge leaves out
+// the wind point loads and every distributed load, so a buttress carrying only
+// those would otherwise look unloaded.
+double PlusGrandeChargeMontree(const TData& data, const OptionsDessin& options)
+{
+    if (!options.chargesAffichables())
+        return 0;
+    double m = 0;
+    const auto prendre = [&m](bool montree, const TV2R& v) {
+        if (montree)
+            m = std::max({m, std::abs(v[0]), std::abs(v[1])});
+    };
+    const qsizetype n = data.Sections.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const TSection& s = data.Sections[i];
+        const bool p = options.ponctuelles;
+        prendre(p && options.permanentes, s.se_chargePG);
+        prendre(p && options.neige, s.se_chargePS);
+        prendre(p && options.vent, s.se_chargePW);
+        prendre(p && options.exploitation, s.se_chargePQ);
+        // The top section's distributed intensities end the diagram of the
+        // section below, so they count whenever a section lies below.
+        const bool r = options.reparties && n > 1;
+        prendre(r && options.permanentes, s.se_chargeRG);
+        prendre(r && options.vent, {s.se_chargeRW, 0});
+        prendre(r && options.exploitation, s.se_chargeRQ);
+    }
+    return std::isfinite(m) ? m : 0;
+}
+
 } // namespace
 
 std::uint32_t CouleurResultante(int niveau)
@@ -90,7 +120,8 @@ DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
     const qsizetype n = sections.size();
 
     const double H = (sections.last().se_niveau - sections.first().se_niveau) / 5;
-    data.EchCharges = echelle(H, data.MaxCharge, k);
+    const double maxCharge = data.MaxCharge > 0 ? data.MaxCharge : PlusGrandeChargeMontree(data, options);
+    data.EchCharges = echelle(H, maxCharge, k);
     data.EchEfforts = echelle(H, data.MaxEffortV, k);
     const double sc = data.EchCharges;
     const double se = data.EchEfforts;

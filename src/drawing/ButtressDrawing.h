@@ -45,7 +45,9 @@ struct DessinContrefort {
 
 // The command text of the buttress: outline, faces, loads and resultants as
 // the options ask. A model without section first gets one zero section. The
-// two drawing scales `EchCharges` and `EchEfforts` are set; a scale that
-// cannot be formed (no load or force in the maximum, or a buttress of no
-// height) is 0, and then no arrow of that kind is drawn.
+// two drawing scales `EchCharges` and `EchEfforts` are set. When `MaxCharge`
+// is 0 (before a calculation, or only wind point loads and distributed loads)
+// the load scale is formed from the largest load shown; `MaxCharge` itself is
+// left alone. A scale that still cannot be formed (nothing to draw, or a
+// buttress of no height) is 0, and then no arrow of that kind is drawn.
 DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options);

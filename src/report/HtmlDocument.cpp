@@ -108,6 +108,18 @@ void CopierTexteEtHtml(const QString& texte, const QString& html)
     services().setClipboardMimeData(std::move(mime));
 }
 
+QString HtmlACopier(const QString& pageChargee, const QString& htmlVue, bool retouchee)
+{
+    QString html = retouchee ? htmlVue : pageChargee;
+    const qsizetype racine = html.indexOf(QStringLiteral("<html"), 0, Qt::CaseInsensitive);
+    if (racine > 0)
+        html.remove(0, racine);
+    const qsizetype fin = html.lastIndexOf(QStringLiteral("</html>"), -1, Qt::CaseInsensitive);
+    if (fin >= 0)
+        html.truncate(fin + 7);
+    return html;
+}
+
 QString HtmlPourTexteRiche(const QString& html)
 {
     QString resultat;

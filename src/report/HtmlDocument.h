@@ -40,6 +40,12 @@ void HtmlVersPressePapiers(const QString& fragment, const QString& avant, const 
 // text/html and as the "HTML Format" block around the whole HTML.
 void CopierTexteEtHtml(const QString& texte, const QString& html);
 
+// The HTML a copy of the note view carries, from <html> to </html>: the page
+// the view was loaded with, whose classes, column widths and colours a word
+// processor understands; once the user has retouched the view, the view's own
+// HTML, which holds the retouches.
+QString HtmlACopier(const QString& pageChargee, const QString& htmlVue, bool retouchee);
+
 // The page as Qt's rich-text engine must receive it: a "<" that cannot open a
 // tag (as in the eccentricity text "0.13 (<0.17) ") is written "&lt;", as any
 // browser reads it; Qt would otherwise take it for a tag and drop the rest of

@@ -126,8 +126,10 @@ TEST(DessinContrefort, NoArrowWhenAScaleCannotBeFormed)
         double maxCharge, maxEffort, hautSommet;
         bool chargesAttendues, resultatsAttendus;
     };
-    for (const Cas& cas : {Cas{"avant calcul", 0, 0, 3, false, false},
-                           Cas{"sans charge", 0, 4000, 3, false, true},
+    // Without MaxCharge (before a calculation, or loads outside it) the
+    // load scale comes from the largest load shown.
+    for (const Cas& cas : {Cas{"avant calcul", 0, 0, 3, true, false},
+                           Cas{"sans charge dans le maximum", 0, 4000, 3, true, true},
                            Cas{"sans effort", 2000, 0, 3, true, false},
                            Cas{"hauteur nulle", 2000, 4000, 0, false, false}}) {
         TData data = deuxSections();
@@ -382,3 +384,38 @@ TEST(DessinContrefort, ComputedExampleShowsGreenResultantsAndBlueLoads)
 }
 
 } // namespace
+
+// MaxCharge 0 with loads shown: the largest load shown is one fifth of the
+// height long; MaxCharge itself is left as it was.
+TEST(DessinContrefort, WithoutMaxChargeTheLargestLoadShownSetsTheScale)
+{
+    struct Cas {
+        const char* nom;
+        TV2R ventPonctuel;
+        TV2R repartiG;
+        OptionsDessin::Affichage affichage;
+        bool reparties;
+        double chargeAttendue; // 0: no scale
+    };
+    for (const Cas& cas : {Cas{"vent ponctuel", {-400, 0}, {0, 0}, OptionsDessin::Affichage::Donnees, true, 400},
+                           Cas{"réparti", {0, 0}, {150, -250}, OptionsDessin::Affichage::Donnees, true, 250},
+                           Cas{"le plus grand", {-400, 0}, {150, -250}, OptionsDessin::Affichage::LesDeux, true, 400},
+                           Cas{"réparties masquées", {0, 0}, {150, -250}, OptionsDessin::Affichage::Donnees, false, 0},
+                           Cas{"résultats seuls", {-400, 0}, {0, 0}, OptionsDessin::Affichage::Resultats, true, 0},
+                           Cas{"aucune charge", {0, 0}, {0, 0}, OptionsDessin::Affichage::Donnees, true, 0}}) {
+        TData data = deuxSections();
+        data.MaxCharge = 0;
+        data.Sections[1].se_chargePW = cas.ventPonctuel;
+        data.Sections[0].se_chargeRG = cas.repartiG;
+        OptionsDessin options;
+        options.affichage = cas.affichage;
+        options.reparties = cas.reparties;
+        const DessinContrefort dessin = ConstruireDessin(data, options);
+        EXPECT_EQ(data.MaxCharge, 0) << cas.nom;
+        if (cas.chargeAttendue > 0)
+            EXPECT_DOUBLE_EQ(data.EchCharges, 3.0 / 5 / cas.chargeAttendue) << cas.nom;
+        else
+            EXPECT_EQ(data.EchCharges, 0) << cas.nom;
+        EXPECT_EQ(dessin.texte.contains(QStringLiteral("FLECHE")), cas.chargeAttendue > 0) << cas.nom;
+    }
+}

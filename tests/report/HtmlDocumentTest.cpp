@@ -123,3 +123,20 @@ TEST(HtmlPourTexteRiche, OnlyAStrayLessThanSignIsEscaped)
     for (const auto& c : cases)
         EXPECT_EQ(HtmlPourTexteRiche(QString::fromUtf8(c.html)), QString::fromUtf8(c.attendu)) << c.html;
 }
+
+// A copy carries the note's own HTML (classes, column widths) unless the user
+// retouched the view; either way from <html> to </html>.
+TEST(HtmlACopier, TheLoadedPageUnlessRetouched)
+{
+    const QString page = PageHtmlAvecCorps(QStringLiteral("<style>TD.OK { color: red }</style>"),
+                                           QStringLiteral("<TABLE><COL width=\"10%\"><TR><TD class=\"OK\">a</TD></TR></TABLE>"));
+    const QString vue = QStringLiteral("<!DOCTYPE HTML><html><body><table><tr><td bgcolor=\"#92d050\">a b</td></tr></table></body></html>\n");
+    const QString propre = HtmlACopier(page, vue, false);
+    EXPECT_TRUE(propre.startsWith(QStringLiteral("<html>")));
+    EXPECT_TRUE(propre.endsWith(QStringLiteral("</html>")));
+    EXPECT_TRUE(propre.contains(QStringLiteral("class=\"OK\"")));
+    EXPECT_TRUE(propre.contains(QStringLiteral("<COL width=\"10%\">")));
+    EXPECT_TRUE(propre.contains(QStringLiteral("TD.OK")));
+    const QString retouchee = HtmlACopier(page, vue, true);
+    EXPECT_EQ(retouchee, QStringLiteral("<html><body><table><tr><td bgcolor=\"#92d050\">a b</td></tr></table></body></html>"));
+}

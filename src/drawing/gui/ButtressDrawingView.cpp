@@ -1,5 +1,6 @@
 #include "drawing/gui/ButtressDrawingView.h"
 
+#include "drawing/DrawingCommands.h"
 #include "drawing/gui/FrmPbx.h"
 
 void AfficherDessin(TDonneesAppli* DA, const OptionsDessin& options, TFrmPbx& frame)
@@ -7,6 +8,9 @@ void AfficherDessin(TDonneesAppli* DA, const OptionsDessin& options, TFrmPbx& fr
     if (!DA)
         return;
     const DessinContrefort dessin = ConstruireDessin(DA->Data, options);
-    frame.Init(dessin.etendue.xmin, dessin.etendue.ymin, dessin.etendue.xmax, dessin.etendue.ymax);
+    // The arrows may stand above or beside the buttress: the frame is fitted
+    // to everything drawn, not only to the sections.
+    const EtendueDessin e = EtendueCommandes(LireCommandesDessin(dessin.texte), dessin.etendue);
+    frame.Init(e.xmin, e.ymin, e.xmax, e.ymax);
     frame.Trace(dessin.texte, kCouleurFondDessin);
 }

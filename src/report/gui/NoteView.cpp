@@ -15,6 +15,8 @@ void NoteView::ChargerPage(const QString& page)
 {
     FPage = page;
     setHtml(HtmlPourTexteRiche(page));
+    // What the user types from now on are retouches of this page.
+    document()->setModified(false);
 }
 
 void InitDocumentHtml(NoteView& view, const QString& entete)
@@ -46,13 +48,8 @@ void CopierDocumentHtml(NoteView& view)
 {
     if (!view.ADocument())
         return;
-    // What the view holds now, with the user's retouches, from its root element.
-    QString html = view.toHtml();
-    const qsizetype racine = html.indexOf(QStringLiteral("<html"), 0, Qt::CaseInsensitive);
-    if (racine > 0)
-        html.remove(0, racine);
-    const qsizetype fin = html.lastIndexOf(QStringLiteral("</html>"), -1, Qt::CaseInsensitive);
-    if (fin >= 0)
-        html.truncate(fin + 7);
-    CopierTexteEtHtml(view.toPlainText(), html);
+    // The note's own HTML keeps its classes and column widths in a word
+    // processor; Qt's rewrite of it is taken only when it holds retouches.
+    const bool retouchee = view.document()->isModified();
+    CopierTexteEtHtml(view.toPlainText(), HtmlACopier(view.PageChargee(), retouchee ? view.toHtml() : QString(), retouchee));
 }

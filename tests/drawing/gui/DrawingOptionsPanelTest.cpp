@@ -201,3 +201,37 @@ TEST(PanneauOptions, RedrawsTheButtressInTheFrame)
 }
 
 } // namespace
+
+// Arrows standing above and beside the buttress stay inside the frame: it is
+// fitted to everything drawn, not only to the sections.
+TEST(AfficherDessin, TheFrameTakesInTheArrowsOutsideTheButtress)
+{
+    TDonneesAppli DA;
+    TSection bas;
+    bas.se_htrsec = 1;
+    TSection haut;
+    haut.se_niveau = 3;
+    haut.se_htrsec = 0.6;
+    haut.se_posicharge = 0.6;
+    haut.se_chargePG = {0, -1000};   // tail 0.6 above the top
+    haut.se_chargePW = {-1000, 0};   // tail 0.6 beyond the outer face
+    DA.Data.Sections = {bas, haut};
+    DA.Data.MaxCharge = 1000;
+
+    QWidget fenetre;
+    fenetre.resize(400, 423);
+    TFrmPbx cadre;
+    cadre.SetParents(&fenetre, &fenetre);
+    OptionsDessin options;
+    AfficherDessin(&DA, options, cadre);
+    EXPECT_NEAR(cadre.Etendue().ymax, 3.6, 1e-9);
+    EXPECT_NEAR(cadre.Etendue().xmax, 1.2, 1e-9);
+    EXPECT_DOUBLE_EQ(cadre.Etendue().xmin, 0);
+    EXPECT_DOUBLE_EQ(cadre.Etendue().ymin, 0);
+    for (const InstructionDessin& c : LireCommandesDessin(cadre.Texte())) {
+        if (c.genre != InstructionDessin::Genre::Fleche)
+            continue;
+        EXPECT_LE(c.x1, cadre.Etendue().xmax + 1e-9);
+        EXPECT_LE(c.y1, cadre.Etendue().ymax + 1e-9);
+    }
+}

@@ -77,3 +77,18 @@ TEST(NoteView, CopyCarriesTheUserRetouches)
     EXPECT_TRUE(html.contains(QStringLiteral("vu le 3/5")));
     EXPECT_EQ(fake.clipboardMime->data(QStringLiteral("HTML Format")), BlocHtmlFormat(html));
 }
+
+TEST(NoteView, AnUntouchedNoteIsCopiedAsItsOwnHtml)
+{
+    FakePlatformServices fake;
+    NoteView view;
+    InitDocumentHtml(view, kStyle);
+    DefinirCorpsHtml(view, kCorps);
+    CopierDocumentHtml(view);
+    ASSERT_TRUE(fake.clipboardMime);
+    const QString html = fake.clipboardMime->html();
+    EXPECT_EQ(html, HtmlACopier(view.PageChargee(), QString(), false));
+    EXPECT_TRUE(html.contains(QStringLiteral("TD.OK { font-weight: bold; background-color: #92D050 }")));
+    EXPECT_TRUE(html.contains(QStringLiteral("<TD class=\"OK\" >Section é</TD>")));
+    EXPECT_TRUE(fake.clipboard.contains(QStringLiteral("Section é")));
+}

@@ -1,0 +1,30 @@
+#include "frame/ResultsPage.h"
+
+#include <gtest/gtest.h>
+
+TEST(PageResultats, VerdictTextAndColourOfEachLevel)
+{
+    struct Cas {
+        int niveau;
+        const char* texte;
+        QColor couleur;
+    };
+    for (const Cas& c : {Cas{0, "Résultat : SATISFAISANT", QColor(0x92, 0xD0, 0x50)},
+                         Cas{1, "Résultat : ACCEPTABLE", QColor(0xFF, 0xCC, 0x99)},
+                         Cas{2, "Résultat : NON CONFORME", QColor(0xFF, 0x99, 0xCC)}}) {
+        EXPECT_EQ(TexteStatutCalcul(c.niveau), QString::fromUtf8(c.texte));
+        EXPECT_EQ(CouleurStatutCalcul(c.niveau), c.couleur) << c.niveau;
+    }
+}
+
+TEST(PageResultats, PageChangesAndTheirCalculation)
+{
+    EXPECT_TRUE(ChangementPagePermis(PageCadre::Donnees, PageCadre::Resultats, 1));
+    EXPECT_TRUE(ChangementPagePermis(PageCadre::Donnees, PageCadre::Dessin, 0));
+    EXPECT_FALSE(ChangementPagePermis(PageCadre::Donnees, PageCadre::Dessin, 2));
+    EXPECT_FALSE(ChangementPagePermis(PageCadre::Resultats, PageCadre::Donnees, 3));
+    EXPECT_TRUE(CalculAvantPage(PageCadre::Donnees, PageCadre::Resultats));
+    EXPECT_TRUE(CalculAvantPage(PageCadre::Donnees, PageCadre::Dessin));
+    EXPECT_FALSE(CalculAvantPage(PageCadre::Dessin, PageCadre::Resultats));
+    EXPECT_FALSE(CalculAvantPage(PageCadre::Resultats, PageCadre::Donnees));
+}
