@@ -1,30 +1,28 @@
+#include "shell/gui/ApplicationSetup.h"
 #include "shell/gui/FBaseM2.h"
 #include "util/gui/QtPlatformServices.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Vok"));
-    QApplication::setApplicationName(QStringLiteral("Tolvane"));
-
-    // Qt's own buttons (Oui, Non, Annuler) in French.
-    QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
+    const std::unique_ptr<QTranslator> francais = PreparerApplication();
 
     QtPlatformServices platform;
     installServices(&platform);
-
-    TFBaseM2 window;
-    platform.setDialogParent(&window);
-    window.show();
-    const int status = QApplication::exec();
+    int status = 0;
+    {
+        TFBaseM2 window;
+        platform.setDialogParent(&window);
+        QStringList documents = QApplication::arguments();
+        documents.removeFirst();
+        window.DebutAppli(documents);
+        window.show();
+        status = QApplication::exec();
+        platform.setDialogParent(nullptr);
+    }
     installServices(nullptr);
     return status;
 }
