@@ -1,6 +1,7 @@
 #include "model/ButtressText.h"
 
 #include "util/Errors.h"
+#include "util/PlatformServices.h"
 #include "util/TextFields.h"
 #include "util/TextFiles.h"
 
@@ -39,11 +40,21 @@ void TexteVersData(QString& T, TData& data)
 {
     data.Comment = ExtraireLigne(T);
     const int n = LireEntierLigne(T);
-    if (n < 0 || n > kMaxSections || n - lignesRestantes(T, n) > kMaxSectionsSansLigne)
+    if (n < 0)
         throw ERangeError(QStringLiteral("Nombre de sections incorrect : %1").arg(n));
-    data.Sections.resize(n);
+    // A count far beyond the lines left is garbled: inventing that many empty
+    // sections could exhaust the memory, and dropping the calculation would
+    // lose its name, comment and sections. The sections present are kept.
+    const qsizetype presentes = lignesRestantes(T, n);
+    const bool tronque = n > kMaxSections || n - presentes > kMaxSectionsSansLigne;
+    data.Sections.resize(tronque ? presentes : n);
     for (TSection& section : data.Sections)
         TexteVersSection(ExtraireLigne(T), section);
+    if (tronque)
+        services().showMessage(QStringLiteral("Nombre de sections incorrect : %1 annoncées, %2 présentes ; "
+                                              "seules les sections présentes ont été lues.")
+                                   .arg(n)
+                                   .arg(presentes));
 }
 
 QString SectionVersTexte(const TSection& s)

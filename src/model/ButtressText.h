@@ -10,16 +10,17 @@
 // A count line may promise more sections than the text still holds (a
 // truncated calculation): the missing ones are read from empty lines. Each
 // still costs a whole section, so a garbled count of a few bytes could demand
-// gigabytes; beyond this many missing lines the count is refused.
+// gigabytes; beyond this many missing lines only the sections present are
+// read, and the user is told.
 inline constexpr int kMaxSectionsSansLigne = 100;
 
 // Lines 4 onward of the buttress text.
 QString DataVersTexte(const TData& data);
 // Reads a sections text from the front of T into data, consuming its lines.
 // Existing sections keep their values where a line is short, garbled or
-// missing. Throws ERangeError on a negative or absurdly large section count,
-// and on a count that exceeds the lines left in T by more than
-// kMaxSectionsSansLigne.
+// missing. Throws ERangeError on a negative section count. A count that
+// exceeds the lines left in T by more than kMaxSectionsSansLigne (or any
+// count beyond 100000) reads the lines present only, with a French message.
 void TexteVersData(QString& T, TData& data);
 
 QString SectionVersTexte(const TSection& section);

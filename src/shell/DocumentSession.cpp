@@ -162,7 +162,10 @@ void TDocumentSession::DFEcrire(const QString& PF, int mode, TDoUndo*& DU, bool&
         return;
     try {
         FDocument->Ecrire(PF);
-        FDC.Clear();
+        // The automatic save writes a copy beside the document: the user's
+        // undo history is not his to empty.
+        if (mode != 3)
+            FDC.Clear();
         ok = true;
     } catch (const std::exception& e) {
         // The document stays open and modified; the user learns why.

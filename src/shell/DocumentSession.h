@@ -53,8 +53,9 @@ public:
     // without validation, an empty history. A file that cannot be read shows
     // why, leaves no document open and answers ok false.
     void DFLire(const QString& PF, int mode, TDoUndo*& DU, bool& ok, bool& modif);
-    // Writes the document to PF and empties the history; mode 2 (save under
-    // a new name) makes PF the document's path. A failure shows why and
+    // Writes the document to PF and empties the history, except for the
+    // automatic save to a side file (mode 3); mode 2 (save under a new name)
+    // makes PF the document's path. A failure shows why and
     // answers ok false.
     void DFEcrire(const QString& PF, int mode, TDoUndo*& DU, bool& ok, bool& modif);
     // Discards the open document: history emptied, tabs removed, document

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QThread>
+#include <algorithm>
 
 namespace {
 
@@ -65,7 +66,8 @@ QString LireFichierTexte(const QString& fileName, FileOpenMode /*mode*/)
     if (!QFileInfo::exists(fileName))
         return {};
     QString lastError;
-    for (int attempt = 1; attempt <= kFileReadAttempts; ++attempt) {
+    int waited = 0;
+    for (int attempt = 1;; ++attempt) {
         QFile file(fileName);
         if (file.open(QIODevice::ReadOnly)) {
             const QByteArray bytes = file.readAll();
@@ -73,8 +75,11 @@ QString LireFichierTexte(const QString& fileName, FileOpenMode /*mode*/)
                 return DecoderTexte(bytes);
         }
         lastError = file.errorString();
-        if (attempt < kFileReadAttempts)
-            retryWait()(attempt * 500);
+        const int wait = std::min(attempt * 500, kFileReadMaxWaitMs);
+        if (waited + wait > kFileReadRetryBudgetMs)
+            break;
+        retryWait()(wait);
+        waited += wait;
     }
     throw EInOutError(QStringLiteral("Impossible de lire le fichier \"%1\" : %2").arg(fileName, lastError));
 }

@@ -10,8 +10,12 @@
 // does not refuse a second reader or writer, so both modes open the same way.
 enum class FileOpenMode { ReadShareAll, ReadShareRead };
 
-// Number of attempts at opening and reading a file before giving up.
-inline constexpr int kFileReadAttempts = 100;
+// A file that exists but cannot be read is tried again after growing waits
+// (500 ms, 1000 ms... at most kFileReadMaxWaitMs each) until about
+// kFileReadRetryBudgetMs have passed in all: long enough for another program
+// to let go of it, short enough not to freeze the window.
+inline constexpr int kFileReadRetryBudgetMs = 10000;
+inline constexpr int kFileReadMaxWaitMs = 2500;
 
 // Waits between two attempts; the default sleeps. Tests install one that only
 // records the delays.
@@ -25,8 +29,7 @@ void resetFileRetryWait();
 QString DecoderTexte(const QByteArray& bytes);
 
 // The whole text of the file; empty when it does not exist or is empty. A file
-// that exists but cannot be read is tried again after 500 ms, 1000 ms, ... up to
-// kFileReadAttempts times; then EInOutError.
+// that exists but cannot be read is tried again as said above; then EInOutError.
 QString LireFichierTexte(const QString& fileName, FileOpenMode mode = FileOpenMode::ReadShareAll);
 
 // Creates or replaces the file with the text in the ANSI code page, no mark.

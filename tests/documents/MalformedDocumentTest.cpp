@@ -1,6 +1,7 @@
 #include "documents/DocumentFile.h"
 #include "documents/FichPb.h"
 #include "model/ButtressText.h"
+#include "support/FakePlatformServices.h"
 #include "util/AnsiCodePage.h"
 #include "util/TextFields.h"
 
@@ -41,14 +42,18 @@ QStringList noms(const TFichPb& fp)
 } // namespace
 
 // A document file whose calculations carry garbled section counts of a few
-// bytes each: they would have demanded gigabytes of sections; they are skipped
-// and the sound calculations load.
-TEST(MalformedDocument, GarbledSectionCountsSkipOnlyTheirCalculation)
+// bytes each: they would have demanded gigabytes of sections; each keeps its
+// name and the sections it holds, the user is told, and nothing is dropped.
+TEST(MalformedDocument, GarbledSectionCountsKeepEveryCalculation)
 {
     QString texte = entete() + bloc(QStringLiteral("C1"), QStringLiteral("1"), ligneSection(0));
-    for (int i = 0; i < 20; ++i)
+    QStringList attendus{QStringLiteral("C1")};
+    for (int i = 0; i < 20; ++i) {
         texte += bloc(QStringLiteral("X%1").arg(i), QStringLiteral("99999"));
+        attendus.append(QStringLiteral("X%1").arg(i));
+    }
     texte += bloc(QStringLiteral("C2"), QStringLiteral("2"), ligneSection(0));
+    attendus.append(QStringLiteral("C2"));
 
     QTemporaryDir dir;
     const QString chemin = dir.filePath(QStringLiteral("abime.Tolvane"));
@@ -57,10 +62,13 @@ TEST(MalformedDocument, GarbledSectionCountsSkipOnlyTheirCalculation)
     fichier.write("TFileHeader V1.00 030504 01234voktasq43210\r\n\r\n" + AnsiCodePage::fromUnicode(texte));
     fichier.close();
 
+    FakePlatformServices platform;
     const auto fp = LireDocument(chemin);
-    EXPECT_EQ(noms(*fp), (QStringList{QStringLiteral("C1"), QStringLiteral("C2")}));
-    EXPECT_EQ(fp->NbCalculsIgnores, 20);
-    EXPECT_EQ(fp->Calculs()[1]->DAP->Data.Sections.size(), 2) << "one missing line is still a truncated calculation";
+    EXPECT_EQ(noms(*fp), attendus);
+    EXPECT_EQ(fp->NbCalculsIgnores, 0);
+    EXPECT_EQ(platform.messages.size(), 20u);
+    EXPECT_EQ(fp->Calculs()[1]->DAP->Data.Sections.size(), 0);
+    EXPECT_EQ(fp->Calculs()[21]->DAP->Data.Sections.size(), 2) << "one missing line is still a truncated calculation";
 }
 
 // Runs of blank lines between and after the calculations keep their reading:

@@ -1,9 +1,9 @@
-#include "support/FakePlatformServices.h"
 #include "model/ButtressText.h"
 #include "model/DonneesAppli.h"
 #include "util/Errors.h"
 #include "util/TextFields.h"
 #include "util/TextFiles.h"
+#include "support/FakePlatformServices.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -211,13 +211,19 @@ TEST(ButtressText, ToleratesShortAndGarbledLines)
     EXPECT_EQ(kept.Sections[0].se_posicharge, 7);
 }
 
-TEST(ButtressText, RefusesANegativeOrAbsurdCount)
+TEST(ButtressText, RefusesANegativeCountAndKeepsTheCommentOfAnAbsurdOne)
 {
-    for (const QString& count : {QStringLiteral("-1"), QStringLiteral("2000000000")}) {
-        TData data;
-        QString text = QStringLiteral("c\r\n") + count + QStringLiteral("\r\n");
-        EXPECT_THROW(TexteVersData(text, data), ERangeError) << count.toStdString();
-    }
+    TData negative;
+    QString text = QStringLiteral("c\r\n-1\r\n");
+    EXPECT_THROW(TexteVersData(text, negative), ERangeError);
+
+    FakePlatformServices platform;
+    TData absurd;
+    text = QStringLiteral("c\r\n2000000000\r\n");
+    TexteVersData(text, absurd);
+    EXPECT_EQ(absurd.Comment, QStringLiteral("c"));
+    EXPECT_TRUE(absurd.Sections.empty());
+    EXPECT_EQ(platform.messages.size(), 1u);
 }
 
 TEST(InitDA, ReadsTheDefaultFileAndStaysClean)

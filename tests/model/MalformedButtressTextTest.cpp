@@ -2,6 +2,7 @@
 #include "model/DonneesAppli.h"
 #include "util/Errors.h"
 #include "util/TextFields.h"
+#include "support/FakePlatformServices.h"
 
 #include <gtest/gtest.h>
 
@@ -20,8 +21,8 @@ QString ligneSection(int niveau)
 
 // A count line promising sections that the text does not hold: a few missing
 // lines are a truncated calculation and read as empty lines; a garbled count
-// demanding thousands of sections from nothing is refused instead of
-// allocating them.
+// demanding thousands of sections from nothing keeps the sections present,
+// with a message, instead of allocating them or losing the calculation.
 TEST(ButtressTextMalformed, CountBeyondTheLinesLeftIsBounded)
 {
     const struct {
@@ -29,7 +30,7 @@ TEST(ButtressTextMalformed, CountBeyondTheLinesLeftIsBounded)
         int lignes;         // complete section lines present
         bool finSansCrLf;   // the last line has no CR LF
         int compte;         // count line
-        bool refuse;
+        bool tronque; // only the lines present are read
     } cases[] = {
         {"compte exact", 3, false, 3, false},
         {"une ligne manquante", 1, false, 2, false},
@@ -48,11 +49,22 @@ TEST(ButtressTextMalformed, CountBeyondTheLinesLeftIsBounded)
         if (c.finSansCrLf)
             texte.chop(2);
         TData data;
-        if (c.refuse) {
-            EXPECT_THROW(TexteVersData(texte, data), ERangeError);
+        FakePlatformServices platform;
+        TexteVersData(texte, data);
+        EXPECT_TRUE(texte.isEmpty());
+        EXPECT_EQ(data.Comment, QStringLiteral("commentaire"));
+        if (c.tronque) {
+            ASSERT_EQ(data.Sections.size(), c.lignes);
+            for (int i = 0; i < c.lignes; ++i)
+                EXPECT_EQ(data.Sections[i].se_niveau, i + 1);
+            EXPECT_EQ(platform.messages,
+                      std::vector<QString>{QStringLiteral("Nombre de sections incorrect : %1 annoncées, %2 présentes ; "
+                                                          "seules les sections présentes ont été lues.")
+                                               .arg(c.compte)
+                                               .arg(c.lignes)});
             continue;
         }
-        TexteVersData(texte, data);
+        EXPECT_TRUE(platform.messages.empty());
         ASSERT_EQ(data.Sections.size(), c.compte);
         EXPECT_TRUE(texte.isEmpty());
         for (int i = 0; i < c.lignes; ++i)
@@ -63,12 +75,21 @@ TEST(ButtressTextMalformed, CountBeyondTheLinesLeftIsBounded)
     }
 }
 
-// The whole buttress text refuses the garbled count the same way, so that the
-// calculation holding it is skipped by the document reader.
-TEST(ButtressTextMalformed, StrToDARefusesAGarbledCount)
+// The whole buttress text keeps what a garbled count leaves, so that the
+// document reader never drops the calculation holding it; a negative count
+// is still refused.
+TEST(ButtressTextMalformed, StrToDAKeepsTheSectionsOfAGarbledCount)
 {
+    FakePlatformServices platform;
     TDonneesAppli da;
-    QString texte = QStringLiteral("A\r\n2024\r\nR\r\nc\r\n50000\r\n") + ligneSection(1);
-    EXPECT_THROW(da.StrToDA(texte), ERangeError);
-    EXPECT_LE(da.Data.Sections.size(), 1);
+    QString texte = QStringLiteral("A\r\n2024\r\nR\r\nc\r\n50000\r\n") + ligneSection(7);
+    da.StrToDA(texte);
+    EXPECT_EQ(da.Repere, QStringLiteral("R"));
+    EXPECT_EQ(da.Data.Comment, QStringLiteral("c"));
+    ASSERT_EQ(da.Data.Sections.size(), 1);
+    EXPECT_EQ(da.Data.Sections[0].se_niveau, 7);
+    EXPECT_EQ(platform.messages.size(), 1u);
+
+    QString negatif = QStringLiteral("A\r\n2024\r\nR\r\nc\r\n-1\r\n");
+    EXPECT_THROW(da.StrToDA(negatif), ERangeError);
 }

@@ -1,3 +1,5 @@
+#include "app/gui/ScreenCaptures.h"
+#include "app/gui/TerminationRequest.h"
 #include "shell/gui/ApplicationSetup.h"
 #include "shell/gui/FBaseM2.h"
 #include "util/gui/QtPlatformServices.h"
@@ -16,10 +18,14 @@ int main(int argc, char* argv[])
     {
         TFBaseM2 window;
         platform.setDialogParent(&window);
+        TerminationRequest fin([&window] { window.close(); });
         QStringList documents = QApplication::arguments();
         documents.removeFirst();
         window.DebutAppli(documents);
         window.show();
+        const QString captures = qEnvironmentVariable("TOLVANE_CAPTURES");
+        if (!captures.isEmpty())
+            PrendreCaptures(window, captures);
         status = QApplication::exec();
         platform.setDialogParent(nullptr);
     }

@@ -3,12 +3,13 @@
 #include "editing/DataControl.h"
 #include "editing/gui/DcMemo.h"
 #include "editing/gui/DcPanneau.h"
+#include "files/DocFich.h"
 #include "settings/WinReg.h"
 #include "settings/gui/PlacedWidget.h"
-#include "shell/DocumentCommands.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/ApplicationIcon.h"
 #include "shell/gui/DcTabControl.h"
+#include "util/DoUndo.h"
 #include "util/PlatformServices.h"
 
 #include <QAction>
@@ -62,7 +63,7 @@ TFBaseM2::TFBaseM2(TFabriqueCadre fabriqueCadre, QWidget* parent)
     setFont(police);
 
     FSession = std::make_unique<TDocumentSession>(*this);
-    FDF = std::make_unique<TCommandesDocument>(*FSession);
+    FDF = std::make_unique<TDocFich>();
 
     CreerActions();
     CreerMenus();
@@ -79,6 +80,7 @@ TFBaseM2::TFBaseM2(TFabriqueCadre fabriqueCadre, QWidget* parent)
     FWR->setOnChargeReg([this] { WRChargeReg(); });
     FWR->setOnRangeReg([this] { WRRangeReg(); });
     AttacherFenetre(*FWR, *this);
+    LierDocuments();
 
     // Key preview: the Enter key moves through the controls of this window.
     qApp->installEventFilter(this);
@@ -97,6 +99,13 @@ TFBaseM2::~TFBaseM2()
     setOnglets(nullptr);
     FLiaison.reset();
     FCadre.reset();
+    // The document component's hooks lead here: none may run any more.
+    FDF->OnInit = nullptr;
+    FDF->OnNouveau = nullptr;
+    FDF->OnLire = nullptr;
+    FDF->OnEcrire = nullptr;
+    FDF->OnDebutAppli = nullptr;
+    FDF->OnMaj = nullptr;
     delete takeCentralWidget();
     delete FTBrEdit;
     FDF.reset();
@@ -138,20 +147,11 @@ void TFBaseM2::CreerActions()
     for (QAction* a : {MIproprietes, MIoptions, MILangue, MiAbout})
         a->setEnabled(false);
 
-    connect(AcFichNv, &QAction::triggered, this, [this] { FDF->Nouveau(); });
-    connect(AcFichOuv, &QAction::triggered, this, [this] { FDF->Ouvrir(); });
-    connect(AcFichEnr, &QAction::triggered, this, [this] {
-        EnregistrerTousChangements();
-        FDF->Enregistrer();
-    });
-    connect(AcFichEnrSous, &QAction::triggered, this, [this] {
-        EnregistrerTousChangements();
-        FDF->EnregistrerSous();
-    });
-    connect(AcFichFerm, &QAction::triggered, this, [this] {
-        EnregistrerTousChangements();
-        FDF->Fermer(true);
-    });
+    connect(AcFichNv, &QAction::triggered, this, [this] { CommandeFichier([this] { FDF->Nouveau(); }); });
+    connect(AcFichOuv, &QAction::triggered, this, [this] { CommandeFichier([this] { FDF->Ouvrir(); }); });
+    connect(AcFichEnr, &QAction::triggered, this, [this] { CommandeFichier([this] { FDF->Enregistrer(); }); });
+    connect(AcFichEnrSous, &QAction::triggered, this, [this] { CommandeFichier([this] { FDF->EnregistrerSous(); }); });
+    connect(AcFichFerm, &QAction::triggered, this, [this] { CommandeFichier([this] { FDF->Fermer(true); }); });
     connect(AcEditUndo, &QAction::triggered, this, [this] { Defaire(false); });
     connect(AcEditRedo, &QAction::triggered, this, [this] { Defaire(true); });
     connect(MiQuitter, &QAction::triggered, this, &QWidget::close);
@@ -270,15 +270,64 @@ void TFBaseM2::DebutAppli(const QStringList& documents)
     association._1ext = QStringLiteral("Tolvane");
     association._2titre = QStringLiteral("fichier Tolvane ");
     association.TestAssoc = true;
-    try {
-        FWR->ChargeReg(0);
-    } catch (const std::exception&) {
-        // Already reported; the application runs on with its defaults.
-    }
-    DFDebutAppli();
-    if (!documents.isEmpty() && !documents.front().isEmpty())
-        FDF->Ouvrir(documents.front());
+    // Loads the settings (WRChargeReg), runs DFDebutAppli, opens the document
+    // named on the command line and refreshes the commands.
+    FDF->DebutAppli(documents);
+}
+
+void TFBaseM2::LierDocuments()
+{
+    TDocFich& DF = *FDF;
+    DF.ExtensionFichiers = QStringLiteral("Tolvane");
+    DF.setExtBak(QStringLiteral("+bak"));
+    DF.FiltreFichiers = QStringLiteral("fichiers Tolvane (*.Tolvane)|*.Tolvane|tous fichiers (*.*)|*.*");
+    DF.FormatNouveau = QStringLiteral("NC%2.2d");
+    DF.NomFicAide = QStringLiteral("Tolvane.chm");
+    DF.MaxHisto = 0;
+    DF.NomHisto = QStringLiteral("HistoFichiers");
+    DF.setDelaiSvgAuto(10);
+    DF.CompWinReg = FWR.get();
+    DF.VerrouillerAcces = TSetVerr::vfNomUtil;
+    DF.EnregistrerNouveau = false;
+    DF.AutoOuvrirRecent = false;
+
+    DF.OnNouveau = [this](const QString& PathModele, QString& PF, TCtrlFic*, TDoUndo*& DU, bool& ok) {
+        FSession->DFNouveau(PathModele, PF, DU, ok);
+    };
+    DF.OnLire = [this](const QString& PF, TCtrlFic*, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
+        FSession->DFLire(PF, mode, DU, ok, modif);
+    };
+    DF.OnEcrire = [this](const QString& PF, TCtrlFic*, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
+        FSession->DFEcrire(PF, mode, DU, ok, modif);
+    };
+    DF.OnInit = [this] {
+        FSession->DFInit();
+        // The caption no longer names a document that is closed.
+        FSession->AfficherTitre();
+    };
+    DF.OnDebutAppli = [this] { DFDebutAppli(); };
+    DF.OnMaj = [this] { DFMaj(); };
+}
+
+void TFBaseM2::DFMaj()
+{
     FSession->MAJCommandes();
+    MiRecents->clear();
+    for (const QString& chemin : FDF->Recents()) {
+        QAction* entree = MiRecents->addAction(QDir::toNativeSeparators(chemin));
+        connect(entree, &QAction::triggered, this, [this, chemin] { CommandeFichier([this, chemin] { FDF->OuvrirRecent(chemin); }); });
+    }
+    MiRecents->setEnabled(!FDF->Recents().isEmpty());
+}
+
+void TFBaseM2::CommandeFichier(const std::function<void()>& commande)
+{
+    EnregistrerTousChangements();
+    try {
+        commande();
+    } catch (const std::exception& e) {
+        services().showMessage(QString::fromUtf8(e.what()), PlatformServices::Icon::Error);
+    }
 }
 
 void TFBaseM2::DFDebutAppli()
@@ -310,23 +359,23 @@ void TFBaseM2::HebergerCadre(QWidget& panel)
 
 void TFBaseM2::WRChargeReg()
 {
+    FDF->GetHistoF();
     const QString dossier = FWR->GetStr(QStringLiteral("DossierParDefaut"));
     if (!dossier.isEmpty())
-        FDF->setDossierParDefaut(dossier);
+        FDF->setDirDossDefaut(dossier);
 }
 
-void TFBaseM2::WRRangeReg() { FWR->PutStr(QStringLiteral("DossierParDefaut"), FDF->DossierParDefaut()); }
+void TFBaseM2::WRRangeReg()
+{
+    FDF->PutHistoF();
+    FWR->PutStr(QStringLiteral("DossierParDefaut"), FDF->DirDossDefaut());
+}
 
 void TFBaseM2::CalculerSelection() { FSession->CalculerSelection(); }
 
-QString TFBaseM2::FichierAide()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Tolvane.chm"));
-}
-
 void TFBaseM2::AfficherAide()
 {
-    const QString fichier = FichierAide();
+    const QString fichier = FDF->FichierAide();
     if (!QFileInfo::exists(fichier)) {
         services().showMessage(QStringLiteral("Le fichier d'aide « %1 » est introuvable.").arg(QDir::toNativeSeparators(fichier)),
                                PlatformServices::Icon::Warning, QStringLiteral("Aide"));
@@ -357,14 +406,22 @@ void TFBaseM2::Defaire(bool refaire)
 bool TFBaseM2::FormCloseQuery()
 {
     EnregistrerTousChangements();
-    return FDF->Fermer(true);
+    if (!FSession->DocumentOuvert())
+        return true;
+    FDF->setModified(FSession->CompteurModifications()->Modified());
+    try {
+        return FDF->Fermer(true);
+    } catch (const std::exception& e) {
+        // A save that failed keeps the window and what the user typed.
+        services().showMessage(QString::fromUtf8(e.what()), PlatformServices::Icon::Error);
+        return false;
+    }
 }
 
 void TFBaseM2::FormClose()
 {
     FPanneau->ArreterSuiviFocus();
-    FWR->RangeReg(0);
-    FFermee = true;
+    FDF->FinAppli();
 }
 
 void TFBaseM2::closeEvent(QCloseEvent* event)

@@ -5,13 +5,14 @@
 
 #include <QMainWindow>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 class QAction;
 class QGroupBox;
 class QMenu;
 class QToolBar;
-class TCommandesDocument;
+class TDocFich;
 class TDocumentSession;
 class TWinReg;
 class TdcMemo;
@@ -35,7 +36,7 @@ public:
     void DebutAppli(const QStringList& documents = {});
 
     TDocumentSession& Session() { return *FSession; }
-    TCommandesDocument& DF() { return *FDF; }
+    TDocFich& DF() { return *FDF; }
     TWinReg& WR() { return *FWR; }
     TdcTabControl* TC() const { return FTC; }
     TdcMemo* MemoFich() const { return FMemoFich; }
@@ -66,8 +67,6 @@ public:
     void CalculerSelection();
     // "&Index de l'aide": Tolvane.chm beside the executable, through the desktop.
     void AfficherAide();
-    // The help file's path.
-    static QString FichierAide();
 
     // TVueSession
     void AfficherTitre(const QString& titre) override;
@@ -92,17 +91,21 @@ private:
     void CreerBarreOutils();
     void CreerPages();
     void HebergerCadre(QWidget& panel);
+    void LierDocuments();
     void DFDebutAppli();
+    void DFMaj();
     void WRChargeReg();
     void WRRangeReg();
     bool FormCloseQuery();
     void FormClose();
     void MiCalculClick();
+    // A command of "&Fichiers": pending edits are recorded first.
+    void CommandeFichier(const std::function<void()>& commande);
     void Defaire(bool refaire);
 
     std::unique_ptr<TWinReg> FWR;
     std::unique_ptr<TDocumentSession> FSession;
-    std::unique_ptr<TCommandesDocument> FDF;
+    std::unique_ptr<TDocFich> FDF;
     std::unique_ptr<TLiaisonOnglets> FLiaison;
     TFabriqueCadre FFabriqueCadre;
     std::unique_ptr<TCadreContrefort> FCadre;
@@ -115,5 +118,4 @@ private:
     QWidget* FPnData = nullptr;
     QGroupBox* FPnPG = nullptr;
     TdcMemo* FMemoFich = nullptr;
-    bool FFermee = false;
 };

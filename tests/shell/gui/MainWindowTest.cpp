@@ -4,9 +4,9 @@
 #include "editing/DataControl.h"
 #include "editing/gui/DcMemo.h"
 #include "editing/gui/DcPanneau.h"
+#include "files/DocFich.h"
 #include "model/DonneesAppli.h"
 #include "settings/WinReg.h"
-#include "shell/DocumentCommands.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/ApplicationSetup.h"
 #include "shell/gui/DcTabControl.h"
@@ -56,8 +56,8 @@ struct FenetrePrincipale : ::testing::Test {
     void Demarrer(const QStringList& documents)
     {
         fenetre = std::make_unique<TFBaseM2>();
-        fenetre->DF().setDossierParDefaut(dossier.path());
         fenetre->DebutAppli(documents);
+        fenetre->DF().setDirDossDefaut(dossier.path());
         fenetre->show();
         fenetre->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
@@ -314,7 +314,8 @@ TEST_F(FenetrePrincipale, ANewDocumentIsSavedUnderTheNameTheUserChooses)
     fenetre->AcFichNv->trigger();
     inactivite();
     SaisirMemo(QStringLiteral("chapelle"));
-    const QString cible = dossier.filePath(QStringLiteral("chapelle.Tolvane"));
+    // The document component writes new names in lower case.
+    const QString cible = dossier.filePath(QStringLiteral("chapelle.tolvane"));
     plateforme.fileNames.push_back(cible);
     fenetre->AcFichEnr->trigger();
     inactivite();
@@ -330,13 +331,16 @@ TEST_F(FenetrePrincipale, ANewDocumentIsSavedUnderTheNameTheUserChooses)
     EXPECT_FALSE(onglets()->isEnabled());
 }
 
-TEST_F(FenetrePrincipale, AFileThatCannotBeReadOpensNothingAndSaysWhy)
+TEST_F(FenetrePrincipale, AMissingDocumentOpensNothingSaysWhyAndKeepsNoLock)
 {
-    Demarrer({dossier.filePath(QStringLiteral("absent.Tolvane"))});
+    const QString abime = dossier.filePath(QStringLiteral("abime.Tolvane"));
+    Demarrer({abime});
     EXPECT_EQ(document(), nullptr);
     ASSERT_EQ(plateforme.messages.size(), 1u);
-    EXPECT_TRUE(plateforme.messages[0].contains(QStringLiteral("absent.Tolvane")));
-    EXPECT_EQ(fenetre->windowTitle(), QStringLiteral("Tolvane : (rien en cours)"));
+    EXPECT_TRUE(plateforme.messages[0].contains(QStringLiteral("abime.Tolvane")));
+    EXPECT_FALSE(QFileInfo::exists(dossier.filePath(QStringLiteral("abime.~Tolvane"))));
+    EXPECT_EQ(fenetre->windowTitle(), QStringLiteral("Tolvane"));
+    EXPECT_FALSE(onglets()->isEnabled());
 }
 
 TEST_F(FenetrePrincipale, EnterMovesTheFocusExceptInTheMemo)
@@ -372,7 +376,7 @@ TEST_F(FenetrePrincipale, TheWindowComesBackWhereTheUserLeftIt)
 TEST_F(FenetrePrincipale, AMissingHelpFileIsSaidInFrench)
 {
     Demarrer({});
-    ASSERT_FALSE(QFileInfo::exists(TFBaseM2::FichierAide()));
+    ASSERT_FALSE(QFileInfo::exists(fenetre->DF().FichierAide()));
     fenetre->MiIndexAide->trigger();
     ASSERT_EQ(plateforme.messages.size(), 1u);
     EXPECT_TRUE(plateforme.messages[0].contains(QStringLiteral("Tolvane.chm")));
