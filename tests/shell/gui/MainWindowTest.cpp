@@ -188,6 +188,7 @@ TEST_F(FenetrePrincipale, AMemoEditIsUndoneRedoneSavedAndFoundAgainAfterReopenin
 
     fenetre->AcFichEnr->trigger();
     inactivite();
+    EXPECT_TRUE(QFileInfo::exists(chemin + QStringLiteral(".bak"))) << "the previous version is kept";
     EXPECT_TRUE(fenetre->Session().DC().aDefaire().isEmpty());
     EXPECT_FALSE(panneau()->SBundo()->isEnabled());
     EXPECT_FALSE(fenetre->AcFichEnr->isEnabled());
