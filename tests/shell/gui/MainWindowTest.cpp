@@ -413,3 +413,54 @@ TEST(DemarrageApplication, NumbersUseTheDecimalPointAndQtSpeaksFrench)
     EXPECT_FALSE(QApplication::windowIcon().isNull());
     QCoreApplication::removeTranslator(francais.get());
 }
+
+namespace {
+
+// A buttress frame as the main window hosts it: it records what it is asked
+// to show and read back.
+struct CadreEssai : QWidget, TCadreContrefort {
+    explicit CadreEssai(QWidget& panneau) : QWidget(&panneau) {}
+    QWidget* Widget() override { return this; }
+    QSize TailleMinimale() const override { return {783, 615}; }
+    void AfficherDonnees(TDonneesAppli& DA) override { affiches.append(&DA); }
+    void LireFiche(TDonneesAppli& DA) override { lus.append(&DA); }
+    void AfficherVerdict(TDonneesAppli& DA) override { verdicts.append(&DA); }
+    QList<TDonneesAppli*> affiches;
+    QList<TDonneesAppli*> lus;
+    QList<TDonneesAppli*> verdicts;
+};
+
+} // namespace
+
+TEST_F(FenetrePrincipale, TheHostedFrameShowsTheSelectedCalculationAndKeepsItsDesignSize)
+{
+    CadreEssai* cadre = nullptr;
+    fenetre = std::make_unique<TFBaseM2>([&cadre](QWidget& panneau, TFBaseM2&) {
+        auto c = std::make_unique<CadreEssai>(panneau);
+        cadre = c.get();
+        return std::unique_ptr<TCadreContrefort>(std::move(c));
+    });
+    fenetre->DebutAppli({chemin});
+    fenetre->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
+    inactivite();
+    ASSERT_NE(cadre, nullptr);
+    EXPECT_EQ(cadre->parentWidget(), fenetre->PnData());
+
+    CliquerOnglet(2);
+    EXPECT_TRUE(fenetre->PnData()->isVisible());
+    ASSERT_FALSE(cadre->affiches.isEmpty());
+    EXPECT_EQ(cadre->affiches.last(), document()->Calculs()[1]->DAP.get());
+
+    // The window can never squeeze the calculation page below the frame.
+    fenetre->resize(200, 150);
+    inactivite();
+    EXPECT_GE(fenetre->PnData()->width(), 783);
+    EXPECT_GE(fenetre->PnData()->height(), 615);
+
+    // Asked by the frame before its drawing or results: the selected
+    // calculation is computed with validation and its verdict shown.
+    cadre->verdicts.clear();
+    fenetre->CalculerSelection();
+    EXPECT_EQ(cadre->verdicts, QList<TDonneesAppli*>{document()->Calculs()[1]->DAP.get()});
+}
