@@ -4,6 +4,7 @@
 #include "editing/DataControl.h"
 #include "editing/gui/DcMemo.h"
 #include "editing/gui/DcPanneau.h"
+#include "editing/gui/FSelUR.h"
 #include "files/DocFich.h"
 #include "model/DonneesAppli.h"
 #include "settings/WinReg.h"
@@ -17,6 +18,8 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QTimer>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
@@ -463,4 +466,59 @@ TEST_F(FenetrePrincipale, TheHostedFrameShowsTheSelectedCalculationAndKeepsItsDe
     cadre->verdicts.clear();
     fenetre->CalculerSelection();
     EXPECT_EQ(cadre->verdicts, QList<TDonneesAppli*>{document()->Calculs()[1]->DAP.get()});
+}
+
+namespace {
+
+TFSelUR* ListeOuverte()
+{
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* f = qobject_cast<TFSelUR*>(w); f && f->isVisible())
+            return f;
+    return nullptr;
+}
+
+// Chooses the row of the step list that opens on the next click.
+void ChoisirDansLaListe(int ligne, QStringList& lignes)
+{
+    QTimer::singleShot(0, [ligne, &lignes] {
+        TFSelUR* liste = ListeOuverte();
+        ASSERT_NE(liste, nullptr);
+        for (int i = 0; i < liste->LB->count(); ++i)
+            lignes << liste->LB->item(i)->text();
+        const QPoint p = liste->LB->visualItemRect(liste->LB->item(ligne)).center();
+        QTest::mouseMove(liste->LB->viewport(), p);
+        QTest::mouseClick(liste->LB->viewport(), Qt::LeftButton, {}, p);
+    });
+}
+
+} // namespace
+
+TEST_F(FenetrePrincipale, SeveralStepsAreUndoneAndRedoneThroughTheStepLists)
+{
+    Demarrer({chemin});
+    const QStringList depart = NomsOnglets();
+    const QString memo = document()->MemoFich;
+    SaisirMemo(QStringLiteral(" suite"));
+    plateforme.inputs.push_back(QStringLiteral("Contrefort nef C5"));
+    Commande(TCommandeOnglet::Ajouter);
+    plateforme.inputs.push_back(QStringLiteral("Contrefort nef C6"));
+    Commande(TCommandeOnglet::Ajouter);
+
+    QStringList lignes;
+    ChoisirDansLaListe(1, lignes); // the two tab steps, not the memo
+    QTest::mouseClick(panneau()->SBundoL(), Qt::LeftButton);
+    inactivite();
+    EXPECT_EQ(lignes.size(), 3);
+    EXPECT_EQ(NomsOnglets(), depart);
+    EXPECT_EQ(document()->MemoFich, memo + QStringLiteral(" suite"));
+    EXPECT_TRUE(panneau()->SBundo()->isEnabled());
+
+    lignes.clear();
+    ChoisirDansLaListe(1, lignes);
+    QTest::mouseClick(panneau()->SBredoL(), Qt::LeftButton);
+    inactivite();
+    EXPECT_EQ(lignes.size(), 2);
+    EXPECT_EQ(NomsOnglets(), depart + (QStringList{QStringLiteral("Contrefort nef C5"), QStringLiteral("Contrefort nef C6")}));
+    EXPECT_FALSE(panneau()->SBredo()->isEnabled());
 }
