@@ -25,6 +25,9 @@ public:
     virtual void AfficherDonnees(TDonneesAppli& DA) = 0;
     virtual void LireFiche(TDonneesAppli& DA) = 0;
     virtual void AfficherVerdict(TDonneesAppli& DA) = 0;
+    // The settings are being stored (WRRangeReg): the frame puts its own.
+    // It reads them when it is created, after the settings were loaded.
+    virtual void RangerReglages() {}
 };
 
 // Creates the buttress frame inside the panel (HebergerCadre). The window owns

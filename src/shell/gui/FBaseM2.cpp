@@ -369,6 +369,8 @@ void TFBaseM2::WRRangeReg()
 {
     FDF->PutHistoF();
     FWR->PutStr(QStringLiteral("DossierParDefaut"), FDF->DirDossDefaut());
+    if (FCadre)
+        FCadre->RangerReglages();
 }
 
 void TFBaseM2::CalculerSelection() { FSession->CalculerSelection(); }

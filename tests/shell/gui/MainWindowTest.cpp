@@ -428,6 +428,8 @@ struct CadreEssai : QWidget, TCadreContrefort {
     void AfficherDonnees(TDonneesAppli& DA) override { affiches.append(&DA); }
     void LireFiche(TDonneesAppli& DA) override { lus.append(&DA); }
     void AfficherVerdict(TDonneesAppli& DA) override { verdicts.append(&DA); }
+    void RangerReglages() override { ++rangements; }
+    int rangements = 0;
     QList<TDonneesAppli*> affiches;
     QList<TDonneesAppli*> lus;
     QList<TDonneesAppli*> verdicts;
@@ -466,6 +468,10 @@ TEST_F(FenetrePrincipale, TheHostedFrameShowsTheSelectedCalculationAndKeepsItsDe
     cadre->verdicts.clear();
     fenetre->CalculerSelection();
     EXPECT_EQ(cadre->verdicts, QList<TDonneesAppli*>{document()->Calculs()[1]->DAP.get()});
+
+    // Closing the window stores the frame's settings with the window's.
+    EXPECT_TRUE(fenetre->close());
+    EXPECT_EQ(cadre->rangements, 1);
 }
 
 namespace {
