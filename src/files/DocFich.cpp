@@ -251,8 +251,15 @@ bool TDocFich::OuvrirFic(const QString& PF)
 {
     MajALaFin maj([this] { Maj(); });
     const QFileInfo info(PF);
-    if (PF.isEmpty() || !info.exists() || info.isDir())
+    if (PF.isEmpty())
         return false;
+    // A document named on the command line or in the recent list may have
+    // been moved or deleted since: the user is told rather than left guessing.
+    if (!info.exists() || info.isDir()) {
+        services().showMessage(QStringLiteral("Le document « %1 » est introuvable.").arg(QDir::toNativeSeparators(PF)),
+                               PlatformServices::Icon::Warning);
+        return false;
+    }
     if (!OnLire)
         return false;
 

@@ -254,7 +254,8 @@ TEST_F(DocFichTest, RecentEntryWhoseFileIsGoneClosesTheDocumentAndOpensNothing)
     ASSERT_TRUE(QFile::remove(a));
     EXPECT_FALSE(DF.OuvrirRecent(a));
     EXPECT_FALSE(DF.DocActif());
-    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_EQ(platform.messages.size(), 1u) << "the user learns why nothing opened";
+    EXPECT_TRUE(platform.messages[0].contains(QStringLiteral("a.tolvane")));
     EXPECT_TRUE(platform.questions.empty());
     EXPECT_FALSE(hasLockFile(b));
 }

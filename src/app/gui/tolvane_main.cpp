@@ -1,30 +1,35 @@
+#include "frame/gui/HostedButtressFrame.h"
+#include "app/gui/ScreenCaptures.h"
+#include "app/gui/TerminationRequest.h"
+#include "shell/gui/ApplicationSetup.h"
 #include "shell/gui/FBaseM2.h"
 #include "util/gui/QtPlatformServices.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Vok"));
-    QApplication::setApplicationName(QStringLiteral("Tolvane"));
-
-    // Qt's own buttons (Oui, Non, Annuler) in French.
-    QTranslator qtFrench;
-    if (qtFrench.load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtFrench);
+    const std::unique_ptr<QTranslator> francais = PreparerApplication();
 
     QtPlatformServices platform;
     installServices(&platform);
-
-    TFBaseM2 window;
-    platform.setDialogParent(&window);
-    window.show();
-    const int status = QApplication::exec();
+    int status = 0;
+    {
+        TFBaseM2 window(FabriqueCadreContrefort());
+        platform.setDialogParent(&window);
+        TerminationRequest fin([&window] { window.close(); });
+        QStringList documents = QApplication::arguments();
+        documents.removeFirst();
+        window.DebutAppli(documents);
+        window.show();
+        const QString captures = qEnvironmentVariable("TOLVANE_CAPTURES");
+        if (!captures.isEmpty())
+            PrendreCaptures(window, captures);
+        status = QApplication::exec();
+        platform.setDialogParent(nullptr);
+    }
     installServices(nullptr);
     return status;
 }

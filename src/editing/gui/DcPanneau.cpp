@@ -63,6 +63,8 @@ QToolButton* TdcPanneau::CreerBouton(const QString& glyphe, int tag, const QStri
     bouton->setIcon(GlypheEdition(glyphe));
     bouton->setProperty("tag", tag);
     bouton->setToolTip(bulle);
+    // The button shows a glyph only: assistive technologies read its hint.
+    bouton->setAccessibleName(bulle);
     bouton->setFocusPolicy(Qt::NoFocus);
     bouton->setEnabled(false);
     connect(bouton, &QToolButton::clicked, this, [this, tag] { Clic(tag); });
