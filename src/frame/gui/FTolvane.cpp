@@ -67,6 +67,12 @@ TFTolvane::TFTolvane(TDocumentSession& session, TWinReg* WR, QWidget* parent)
     // The single drawing frame starts on the drawing page and follows the page shown.
     Pbx = new TFrmPbx(PnDessin);
     Pbx->SetParents(this, PnImg);
+    Pbx->setObjectName(QStringLiteral("Pbx"));
+    // A picture tells a screen reader nothing by itself: say what it shows.
+    Pbx->setAccessibleName(QStringLiteral("Dessin du tolvane"));
+    Pbx->setAccessibleDescription(QStringLiteral(
+        "Coupe du tolvane section par section, avec les charges et les résultantes ; "
+        "la molette zoome, le glisser déplace, « Tracé==>PP » copie l'image."));
 
     dcRelaisVLE = new TdcRelais(this);
     dcRelaisVLE->setObjectName(QStringLiteral("dcRelaisVLE"));

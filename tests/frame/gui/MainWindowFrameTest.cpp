@@ -15,6 +15,7 @@
 #include "shell/gui/FBaseM2.h"
 
 #include <QAbstractItemModel>
+#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -123,4 +124,15 @@ TEST_F(ApplicationAvecCadre, TheResultsPageShowsTheVerdictOfTheSelectedCalculati
     ASSERT_NE(statut, nullptr);
     EXPECT_EQ(statut->text(), QStringLiteral("Résultat : ACCEPTABLE"));
     EXPECT_EQ(statut->palette().color(statut->backgroundRole()), QColor(0xFF, 0xCC, 0x99));
+}
+
+TEST_F(ApplicationAvecCadre, TheDrawingTellsAssistiveTechnologiesWhatItShows)
+{
+    CliquerOnglet(1);
+    auto* dessin = fenetre->findChild<QWidget*>(QStringLiteral("Pbx"));
+    ASSERT_NE(dessin, nullptr);
+    QAccessibleInterface* acces = QAccessible::queryAccessibleInterface(dessin);
+    ASSERT_NE(acces, nullptr);
+    EXPECT_EQ(acces->text(QAccessible::Name), QStringLiteral("Dessin du tolvane"));
+    EXPECT_TRUE(acces->text(QAccessible::Description).startsWith(QStringLiteral("Coupe du tolvane")));
 }
