@@ -7,6 +7,7 @@
 #include "report/HtmlTable.h"
 
 #include "support/AllocationCounter.h"
+#include "support/NoteData.h"
 
 #include <benchmark/benchmark.h>
 
@@ -48,16 +49,7 @@ BENCHMARK(BM_FinTable)->Arg(10)->Arg(100)->Arg(1000);
 void BM_CorpsNdC(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
-    TData data;
-    for (int j = 0; j < n; ++j) {
-        TSection s;
-        s.se_niveau = j;
-        s.se_htrsec = 1;
-        s.se_torsGtot = {12.5 * j, -3000.0 * j, 450.25};
-        s.se_maxCtr.mx_combi = QStringLiteral("1.35 G + 0.75 S + 1.50 Q");
-        s.se_maxCtr.mx_valeur = 45.4;
-        data.Sections.append(s);
-    }
+    const TData data = DonneesDeNote(n);
     for (auto _ : state) {
         const QString corps = CorpsNdC(data, true);
         benchmark::DoNotOptimize(corps.constData());

@@ -2,29 +2,16 @@
 // painted table by table, so the time per section stays flat (the rich-text
 // layout it replaced took minutes at 20 000 sections).
 
-#include "model/DonneesAppli.h"
 #include "report/CalculationNote.h"
 #include "report/NotePdf.h"
+#include "support/NoteData.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-QString PageDeSections(int n)
-{
-    TData data;
-    for (int j = 0; j < n; ++j) {
-        TSection s;
-        s.se_niveau = j;
-        s.se_htrsec = 1;
-        s.se_torsGtot = {12.5 * j, -3000.0 * j, 450.25};
-        s.se_maxCtr.mx_combi = QStringLiteral("1.35 G + 0.75 S + 1.50 Q");
-        s.se_maxCtr.mx_valeur = 45.4;
-        data.Sections.append(s);
-    }
-    return PageNdC(data, false);
-}
+QString PageDeSections(int n) { return PageNdC(DonneesDeNote(n), false); }
 
 void BM_NotePdf(benchmark::State& state)
 {
