@@ -2,7 +2,8 @@
 # Builds the libFuzzer targets with clang (build-fuzz/) and runs each one for
 # a bounded time on its seed corpus. FUZZ_SECONDS sets the time per target
 # (60 by default); a crash, a time-out or an exhausted memory fails the run and
-# leaves the input in build-fuzz/work/.
+# leaves the input in build-fuzz/work/. The seed is fixed so that CI runs
+# repeat one another as far as the time bound allows.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${TOLVANE_FUZZ_BUILD_DIR:-$root/build-fuzz}"
@@ -25,7 +26,7 @@ for target in "${targets[@]}"; do
   [ "$target" = document ] && seeds+=("$root/examples")
   echo "== fuzz_$target : ${seconds} s"
   if ! (cd "$work" && "$build/fuzz/fuzz_$target" -dict="$root/fuzz/tolvane.dict" -max_total_time="$seconds" \
-          -rss_limit_mb=2048 -timeout=20 -print_final_stats=1 -artifact_prefix="$work/" \
+          -rss_limit_mb=2048 -timeout=20 -seed=1 -print_final_stats=1 -artifact_prefix="$work/" \
           "$work/new" "${seeds[@]}" >"$work/log.txt" 2>&1); then
     echo "fuzz_$target a trouvé un défaut :"
     tail -n 40 "$work/log.txt"
