@@ -18,6 +18,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -64,6 +65,40 @@ struct ApplicationAvecCadre : ::testing::Test {
         inactivite();
     }
 
+    // The user types a value in the cell of the sheet's row, confirms it and
+    // leaves the sheet for the tab bar.
+    void Saisir(QTableView& vle, int ligne, const QString& valeur)
+    {
+        const QModelIndex cellule = vle.model()->index(ligne, 1);
+        vle.setFocus();
+        vle.setCurrentIndex(cellule);
+        vle.edit(cellule);
+        inactivite();
+        auto* editeur = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        ASSERT_NE(editeur, nullptr) << "the cell opens an editor";
+        editeur->selectAll();
+        QTest::keyClicks(editeur, valeur);
+        QTest::keyClick(editeur, Qt::Key_Return);
+        fenetre->TC()->setFocus();
+        inactivite();
+    }
+
+    // Red pixels in the caption of tab ix: a calculation refused for invalid data.
+    int PixelsRougesOnglet(int ix) const
+    {
+        TdcTabControl* barre = fenetre->TC();
+        const QRect texte(barre->GaucheOnglet(ix) + 4, barre->MargeHaute() + 4, barre->LargeurOnglet(ix) - 8,
+                          barre->TabsHeight() - 8);
+        const QImage image = barre->grab().toImage();
+        int n = 0;
+        for (int y = texte.top(); y <= texte.bottom(); ++y)
+            for (int x = texte.left(); x <= texte.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                n += c.red() > 200 && c.green() < 80 && c.blue() < 80;
+            }
+        return n;
+    }
+
     // The row of the sheet whose key is cle, the first one from the top.
     int LigneDeCle(QTableView& vle, const QString& cle) const
     {
@@ -87,19 +122,7 @@ TEST_F(ApplicationAvecCadre, AValueTypedInTheSheetIsOneUndoStepThatUndoPutsBack)
     const double avant = premierCalcul()->DAP->Data.Sections[0].se_lrgsec;
     ASSERT_DOUBLE_EQ(avant, 1.10);
 
-    // The user types 125 cm in the cell, confirms, and leaves for the tab bar.
-    const QModelIndex cellule = vle->model()->index(ligne, 1);
-    vle->setFocus();
-    vle->setCurrentIndex(cellule);
-    vle->edit(cellule);
-    inactivite();
-    auto* editeur = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-    ASSERT_NE(editeur, nullptr) << "the cell opens an editor";
-    editeur->selectAll();
-    QTest::keyClicks(editeur, QStringLiteral("125"));
-    QTest::keyClick(editeur, Qt::Key_Return);
-    fenetre->TC()->setFocus();
-    inactivite();
+    Saisir(*vle, ligne, QStringLiteral("125"));
 
     EXPECT_DOUBLE_EQ(premierCalcul()->DAP->Data.Sections[0].se_lrgsec, 1.25);
     const QString defaire = fenetre->Session().DC().aDefaire();
@@ -135,4 +158,31 @@ TEST_F(ApplicationAvecCadre, TheDrawingTellsAssistiveTechnologiesWhatItShows)
     ASSERT_NE(acces, nullptr);
     EXPECT_EQ(acces->text(QAccessible::Name), QStringLiteral("Dessin du tolvane"));
     EXPECT_TRUE(acces->text(QAccessible::Description).startsWith(QStringLiteral("Coupe du tolvane")));
+}
+
+TEST_F(ApplicationAvecCadre, TheTabCaptionTurnsRedForInvalidDataAndBackWhenCorrected)
+{
+    CliquerOnglet(1);
+    auto* vle = fenetre->findChild<QTableView*>(QStringLiteral("VLE"));
+    auto* pages = fenetre->findChild<QTabWidget*>(QStringLiteral("PCPages"));
+    ASSERT_NE(vle, nullptr);
+    ASSERT_NE(pages, nullptr);
+    // The level of the first section, typed above the second one's.
+    const int ligne = LigneDeCle(*vle, QStringLiteral("niveau de la section (m)"));
+    ASSERT_GE(ligne, 0);
+    EXPECT_EQ(PixelsRougesOnglet(1), 0);
+    Saisir(*vle, ligne, QStringLiteral("50"));
+    pages->setCurrentIndex(2); // leaving the sheet computes with validation
+    inactivite();
+    EXPECT_EQ(premierCalcul()->EtatCalcul(), -1);
+    EXPECT_FALSE(plateforme.messages.empty()) << "the user is told which section is wrong";
+    EXPECT_GT(PixelsRougesOnglet(1), 0);
+
+    pages->setCurrentIndex(0);
+    inactivite();
+    Saisir(*vle, ligne, QStringLiteral("0"));
+    pages->setCurrentIndex(2);
+    inactivite();
+    EXPECT_EQ(premierCalcul()->EtatCalcul(), 0);
+    EXPECT_EQ(PixelsRougesOnglet(1), 0);
 }
