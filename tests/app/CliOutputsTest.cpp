@@ -3,6 +3,7 @@
 
 #include "CliDocument.h"
 #include "CliRun.h"
+#include "support/FileBytes.h"
 #include "support/FullDisk.h"
 
 #include <QDir>
@@ -17,19 +18,9 @@ namespace {
 
 QList<TSection> deuxSections() { return {SectionMaconnerie(0), SectionMaconnerie(3, 0.6)}; }
 
-QByteArray contenu(const QString& chemin)
-{
-    QFile f(chemin);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
+QByteArray contenu(const QString& chemin) { return OctetsFichier(chemin); }
 
-void ecrireOctets(const QString& chemin, const QByteArray& octets)
-{
-    QFile f(chemin);
-    f.open(QIODevice::WriteOnly);
-    f.write(octets);
-}
+void ecrireOctets(const QString& chemin, const QByteArray& octets) { ASSERT_TRUE(EcrireOctetsFichier(chemin, octets)); }
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "support/FileBytes.h"
 #include "support/FullDisk.h"
 #include "util/AtomicFile.h"
 #include "util/Errors.h"
@@ -17,19 +18,9 @@
 
 namespace {
 
-QByteArray contentOf(const QString& path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
+QByteArray contentOf(const QString& path) { return OctetsFichier(path); }
 
-void put(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+void put(const QString& path, const QByteArray& bytes) { ASSERT_TRUE(EcrireOctetsFichier(path, bytes)); }
 
 // Nothing but the named files in the folder: no temporary file left behind.
 QStringList entries(const QString& folder)
