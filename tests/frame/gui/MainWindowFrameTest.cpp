@@ -2,6 +2,7 @@
 // buttress frame, on a copy of the realistic example.
 
 #include "support/FakePlatformServices.h"
+#include "support/gui/TabCaptionColour.h"
 #include "documents/Calcul.h"
 #include "documents/FichPb.h"
 #include "editing/DataControl.h"
@@ -83,21 +84,7 @@ struct ApplicationAvecCadre : ::testing::Test {
         inactivite();
     }
 
-    // Red pixels in the caption of tab ix: a calculation refused for invalid data.
-    int PixelsRougesOnglet(int ix) const
-    {
-        TdcTabControl* barre = fenetre->TC();
-        const QRect texte(barre->GaucheOnglet(ix) + 4, barre->MargeHaute() + 4, barre->LargeurOnglet(ix) - 8,
-                          barre->TabsHeight() - 8);
-        const QImage image = barre->grab().toImage();
-        int n = 0;
-        for (int y = texte.top(); y <= texte.bottom(); ++y)
-            for (int x = texte.left(); x <= texte.right(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                n += c.red() > 200 && c.green() < 80 && c.blue() < 80;
-            }
-        return n;
-    }
+    int PixelsRougesOnglet(int ix) const { return PixelsRougesLegende(*fenetre->TC(), ix); }
 
     // The row of the sheet whose key is cle, the first one from the top.
     int LigneDeCle(QTableView& vle, const QString& cle) const

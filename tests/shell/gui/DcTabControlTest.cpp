@@ -8,6 +8,7 @@
 #include "editing/DataControl.h"
 #include "shell/gui/DcTabControl.h"
 #include "support/FakePlatformServices.h"
+#include "support/gui/TabCaptionColour.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -241,18 +242,7 @@ TEST_F(BarreDocument, ACalculationRefusedForInvalidDataHasARedCaption)
     plateforme.inputs.push_back(QStringLiteral("WWWW"));
     barre->Onglets().Ajouter(true);
     barre->DeSelect();
-    const QRect texte(barre->GaucheOnglet(1) + 4, barre->MargeHaute() + 4, barre->LargeurOnglet(1) - 8,
-                      barre->TabsHeight() - 8);
-    const auto pixelsRouges = [&] {
-        const QImage image = barre->grab().toImage();
-        int n = 0;
-        for (int y = texte.top(); y <= texte.bottom(); ++y)
-            for (int x = texte.left(); x <= texte.right(); ++x) {
-                const QColor c = image.pixelColor(x, y);
-                n += c.red() > 200 && c.green() < 80 && c.blue() < 80;
-            }
-        return n;
-    };
+    const auto pixelsRouges = [&] { return PixelsRougesLegende(*barre, 1); };
     EXPECT_EQ(pixelsRouges(), 0);
     document().Calculs().front()->DAP->SetResultatCalcul(-1);
     EXPECT_GT(pixelsRouges(), 0);
