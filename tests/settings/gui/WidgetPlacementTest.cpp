@@ -4,16 +4,27 @@
 
 #include <QWidget>
 
+namespace {
+
+// The main window's store on form, configuration 0 loaded, as at start-up.
+std::unique_ptr<TWinReg> MainWindowStore(QWidget& form)
+{
+    form.setObjectName(QStringLiteral("FBaseM2"));
+    auto WR = std::make_unique<TWinReg>(TWinReg::Role::MainWindow);
+    WR->setNomAppli(QStringLiteral("Tolvane"));
+    AttacherFenetre(*WR, form);
+    WR->ChargeReg(0);
+    return WR;
+}
+
+} // namespace
+
 TEST_F(SettingsTest, MaximisedWidgetComesBackMaximisedOverItsNormalRectangle)
 {
     const QRect normal(120, 90, 700, 500);
     {
         QWidget form;
-        form.setObjectName(QStringLiteral("FBaseM2"));
-        auto WR = std::make_unique<TWinReg>(TWinReg::Role::MainWindow);
-        WR->setNomAppli(QStringLiteral("Tolvane"));
-        AttacherFenetre(*WR, form);
-        WR->ChargeReg(0);
+        const auto WR = MainWindowStore(form);
         form.setGeometry(normal);
         form.showMaximized();
         ASSERT_TRUE(form.isMaximized());
@@ -22,11 +33,7 @@ TEST_F(SettingsTest, MaximisedWidgetComesBackMaximisedOverItsNormalRectangle)
     EXPECT_EQ(Stored(QStringLiteral("Vok"), QStringLiteral("FBaseM2/WinLTWH")), QStringLiteral("A120 90 700 500"));
 
     QWidget form;
-    form.setObjectName(QStringLiteral("FBaseM2"));
-    auto WR = std::make_unique<TWinReg>(TWinReg::Role::MainWindow);
-    WR->setNomAppli(QStringLiteral("Tolvane"));
-    AttacherFenetre(*WR, form);
-    WR->ChargeReg(0);
+    const auto WR = MainWindowStore(form);
     form.show();
     EXPECT_TRUE(form.isMaximized());
     EXPECT_EQ(form.normalGeometry(), normal);
