@@ -37,6 +37,10 @@ public:
     // with an empty value; an existing one is replaced in place, or removed when
     // the value is empty.
     void SetValeur(const QString& nom, const QString& valeur);
+    // Replaces every property by these entries ("name=value", BEL for line
+    // breaks), in this order. The checksum of the last clean state stays, so
+    // the header reads as modified unless the entries are the saved ones.
+    void RemplacerProprietes(const QStringList& entrees) { FSLprop = entrees; }
 
     // The property lines differ from those of the last reset, load or save.
     bool Modified() const;

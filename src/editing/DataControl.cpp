@@ -241,9 +241,9 @@ void TDataControl::SelectionnerObjets(const QList<TObjetEdite*>& objs)
 
 void TDataControl::AjouterAction(QChar genre, const QString& libelle, const QString& objets, const QString& donnees)
 {
-    // A tab record is the tab bar's own text: it is protected here so that
-    // whatever names it holds cannot break the list apart.
-    const QString data = genre == kGenreOnglet ? ProtegerTexteUR(donnees) : donnees;
+    // A tab or document record holds its owner's own text: it is protected
+    // here so that whatever it holds cannot break the list apart.
+    const QString data = genre == kGenreOnglet || genre == kGenreDocument ? ProtegerTexteUR(donnees) : donnees;
     MettreEnTete(FaDefaire, ConstruireEnregUR(genre, ProtegerTexteUR(libelle), objets, data));
     FaRefaire.clear();
     MAJBoutons();
@@ -284,6 +284,13 @@ void TDataControl::DefaireRefaire(int sens)
         if (FTabControl)
             FTabControl->ActionOnglet(sens, RestaurerTexteUR(r.donnees));
         MettreEnTete(autre, enreg);
+    } else if (r.genre == kGenreDocument) {
+        if (!FOnRejouerDocument) {
+            MettreEnTete(autre, enreg);
+            return;
+        }
+        const QString remplace = FOnRejouerDocument(RestaurerTexteUR(r.donnees));
+        MettreEnTete(autre, ConstruireEnregUR(kGenreDocument, r.libelle, r.objets, ProtegerTexteUR(remplace)));
     } else if (FOnLireFiche) {
         MettreEnTete(autre, RejouerEdition(r));
         // The controls still show the values before the replay: no change

@@ -32,6 +32,9 @@ public:
     // Lets the user choose how many steps to undo (sens 11) or redo (sens 12)
     // among the labels of the list text; answers the chosen row or -1.
     using ChoixEtapesEvent = std::function<int(int sens, const QString& texte)>;
+    // Replays a document record: puts back the state its data holds and
+    // answers the state it replaced, which the record carries from then on.
+    using RejouerDocumentEvent = std::function<QString(const QString& donnees)>;
 
     explicit TDataControl(QObject* parent = nullptr);
     ~TDataControl() override;
@@ -42,6 +45,7 @@ public:
     void setOnGetObjetsAEditer(TGetObjetsAEditerEvent hook) { FOnGetObjetsAEditer = std::move(hook); }
     void setOnSetSelectionObjets(TSetSelectionObjetsEvent hook) { FOnSetSelectionObjets = std::move(hook); }
     void setOnChoisirEtapes(ChoixEtapesEvent hook) { FOnChoisirEtapes = std::move(hook); }
+    void setOnRejouerDocument(RejouerDocumentEvent hook) { FOnRejouerDocument = std::move(hook); }
     // Whether the form that holds the data control is the active one; without
     // this hook it always is.
     void setFormeActive(std::function<bool()> hook) { FFormeActive = std::move(hook); }
@@ -109,6 +113,7 @@ private:
     TGetObjetsAEditerEvent FOnGetObjetsAEditer;
     TSetSelectionObjetsEvent FOnSetSelectionObjets;
     ChoixEtapesEvent FOnChoisirEtapes;
+    RejouerDocumentEvent FOnRejouerDocument;
     std::function<bool()> FFormeActive;
     QString FURtext;
     QString FaDefaire;

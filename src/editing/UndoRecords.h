@@ -20,6 +20,9 @@ inline constexpr QChar kSepValeur{0x0003};
 
 inline constexpr QChar kGenreOnglet{u'0'};
 inline constexpr QChar kGenreEdition{u'1'};
+// A change of the document itself made by a command (its file properties):
+// the data is the state it replaced, and replaying it swaps the two states.
+inline constexpr QChar kGenreDocument{u'2'};
 
 // Directions of a replay.
 inline constexpr int kSensDefaire = 11;

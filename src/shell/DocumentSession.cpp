@@ -4,10 +4,12 @@
 #include "documents/DocumentFile.h"
 #include "documents/FichPb.h"
 #include "editing/DcBaseRelais.h"
+#include "editing/UndoRecords.h"
 #include "model/Calculation.h"
 #include "model/DonneesAppli.h"
 #include "util/Errors.h"
 #include "util/PlatformServices.h"
+#include "util/TextFields.h"
 
 #include <exception>
 
@@ -39,6 +41,7 @@ TDocumentSession::TDocumentSession(TVueSession& vue)
     FDC.setOnAfficher([this](TObjetEdite* p) { DCAfficher(p); });
     FDC.setOnLireFiche([this](TObjetEdite* p) { DCLireFiche(p); });
     FDC.setOnDataChanged([this](TDataControl&) { MAJCommandes(); });
+    FDC.setOnRejouerDocument([this](const QString& donnees) { return RejouerProprietes(donnees); });
     // A tab bar bound later (setTabControl) takes over both.
     FDC.setOnGetObjetsAEditer([this] { return FVue.ObjetsOngletsSel(); });
     FDC.setOnSetSelectionObjets([this](const QList<TObjetEdite*>& objets) { FVue.SelectionnerObjets(objets); });
@@ -269,6 +272,38 @@ void TDocumentSession::CalculerLesResultats(bool tout, bool AvecValidation)
         // callback of the view (repainting a tab) and ends the round: the
         // next display shows what was computed.
     }
+}
+
+const QString TDocumentSession::kLibelleProprietes = QStringLiteral("propriétés du fichier");
+
+bool TDocumentSession::ModifierProprietes(const QStringList& entrees)
+{
+    if (!FDocument)
+        return false;
+    // A pending edit of the memo or of a sheet is an earlier step: it goes
+    // first in the history.
+    FDC.EnregistrerChangements();
+    TFileHeader& FH = FDocument->FH;
+    const QStringList avant = FH.Strings();
+    if (entrees == avant)
+        return false;
+    FH.RemplacerProprietes(entrees);
+    // One entry per line: an entry never holds a line break (BEL stands for it).
+    FDC.AjouterAction(kGenreDocument, kLibelleProprietes, QString(), avant.join(kCrLf));
+    MAJCommandes();
+    return true;
+}
+
+QString TDocumentSession::RejouerProprietes(const QString& donnees)
+{
+    // The history is emptied before the document goes: without one there is
+    // nothing to swap.
+    if (!FDocument)
+        return donnees;
+    TFileHeader& FH = FDocument->FH;
+    const QString actuelles = FH.Strings().join(kCrLf);
+    FH.RemplacerProprietes(donnees.split(kCrLf, Qt::SkipEmptyParts));
+    return actuelles;
 }
 
 void TDocumentSession::MAJCalculs()

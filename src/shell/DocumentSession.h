@@ -5,6 +5,7 @@
 #include "shell/VueSession.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class TCalcul;
@@ -90,6 +91,13 @@ public:
     // frame asks it before showing the drawing or the results).
     void CalculerSelection() { CalculerLesResultats(false, true); }
 
+    // "Propriétés du fichier" confirmed: the header's properties become these
+    // entries ("name=value"), as one step of the history that marks the
+    // document modified. False, and nothing recorded, without document or
+    // when the entries are those the header already holds.
+    bool ModifierProprietes(const QStringList& entrees);
+    static const QString kLibelleProprietes;
+
     // The document's lists of calculations from the tab bar.
     void MAJCalculs();
     // The enabled state of the commands, given to the view.
@@ -104,6 +112,9 @@ private:
     // Empties the history, removes the tabs and frees the document.
     void LibererDocument();
     void ReprendreEmpreinteOnglets();
+    // Undo or redo of a change of the properties: the header takes back the
+    // entries of the record and gives those it held.
+    QString RejouerProprietes(const QString& donnees);
 
     TVueSession& FVue;
     TDataControl FDC;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <new>
+#include <utility>
 
 TEST(DataControl, OneRecordAndOneDisplayPerChangedCheckNoneWithoutChange)
 {
@@ -604,4 +605,34 @@ TEST(DataControl, RecordLabelIsTheCommandsOrThatOfTheFirstChangedRelay)
         EXPECT_EQ(DecouperEnregUR(banc.dc.aDefaire()).libelle, QString::fromUtf8(c.attendu));
         EXPECT_EQ(secondeValeur, QStringLiteral("s1"));
     }
+}
+
+TEST(DataControl, DocumentRecordsSwapTheDocumentStateBothWays)
+{
+    BancEdition banc;
+    // The document's state, which may hold the list's own separators.
+    const QString ancien = QStringLiteral("a=1") + QChar(1) + QStringLiteral("b") + QChar(2);
+    QString etat = QStringLiteral("nouveau");
+    QStringList recus;
+    banc.dc.setOnRejouerDocument([&](const QString& donnees) {
+        recus.append(donnees);
+        return std::exchange(etat, donnees);
+    });
+    FauxCalcul* calcul = banc.ajouter(QStringLiteral("A"));
+    banc.selectionner({calcul});
+    banc.saisir(QStringLiteral("B")); // an edit before: the steps keep their order
+    banc.dc.AjouterAction(kGenreDocument, QStringLiteral("propriétés du fichier"), QString(), ancien);
+    ASSERT_EQ(banc.nbDefaire(), 2);
+
+    banc.dc.Undo();
+    EXPECT_EQ(etat, ancien);
+    EXPECT_EQ(banc.nbDefaire(), 1);
+    EXPECT_EQ(banc.dc.TexteListeUR(kSensRefaire), QStringLiteral("propriétés du fichier"));
+    banc.dc.Redo();
+    EXPECT_EQ(etat, QStringLiteral("nouveau"));
+    banc.dc.Undo();
+    EXPECT_EQ(etat, ancien);
+    EXPECT_EQ(recus, (QStringList{ancien, QStringLiteral("nouveau"), ancien}));
+    inactivite();
+    EXPECT_EQ(calcul->texte, QStringLiteral("B")) << "the edit before is not touched";
 }

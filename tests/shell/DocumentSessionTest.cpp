@@ -4,6 +4,7 @@
 #include "documents/DocumentFile.h"
 #include "documents/FichPb.h"
 #include "editing/DcBaseRelais.h"
+#include "editing/UndoRecords.h"
 #include "model/DonneesAppli.h"
 #include "shell/DocumentSession.h"
 
@@ -305,4 +306,65 @@ TEST_F(Session, TheAutomaticSaveKeepsTheHistoryAndAFailedSaveNamesTheDocument)
     ASSERT_EQ(services.messages.size(), 1u);
     EXPECT_TRUE(services.messages.front().contains(session.Document()->pathF)) << services.messages.front().toStdString();
     EXPECT_FALSE(services.messages.front().contains(temporaire));
+}
+
+TEST_F(Session, ConfirmedPropertiesAreOneUndoableStepSavedWithTheDocument)
+{
+    const QString chemin = Fichier();
+    Ouvrir(chemin);
+    ASSERT_TRUE(ok);
+    const QStringList avant = session.Document()->FH.Strings();
+    SaisirMemo(QStringLiteral("mémo changé"));
+    const QStringList nouvelles{QStringLiteral("Auteur=Zoé"), QStringLiteral("comments=a") + QChar(7) + "b"};
+
+    EXPECT_TRUE(session.ModifierProprietes(nouvelles));
+    EXPECT_EQ(session.Document()->FH.Strings(), nouvelles);
+    EXPECT_TRUE(DU->Modified());
+    EXPECT_TRUE(vue.commandes.enregistrer);
+    // The memo's step, then this one.
+    const QStringList etapes = session.DC().TexteListeUR(kSensDefaire).split(QStringLiteral("\r\n"));
+    ASSERT_EQ(etapes.size(), 2);
+    EXPECT_EQ(etapes.front(), TDocumentSession::kLibelleProprietes);
+    // The same properties again are no step at all.
+    EXPECT_FALSE(session.ModifierProprietes(nouvelles));
+    EXPECT_EQ(session.DC().TexteListeUR(kSensDefaire).split(QStringLiteral("\r\n")).size(), 2);
+
+    session.DC().Undo();
+    inactivite();
+    EXPECT_EQ(session.Document()->FH.Strings(), avant);
+    EXPECT_EQ(session.Document()->MemoFich, QStringLiteral("mémo changé")) << "only the last step is undone";
+    EXPECT_TRUE(vue.commandes.refaire);
+    session.DC().Redo();
+    inactivite();
+    EXPECT_EQ(session.Document()->FH.Strings(), nouvelles);
+
+    session.DFEcrire(chemin, TDocumentSession::kModeEnregistrerSous, DU, ok, modif);
+    ASSERT_TRUE(ok);
+    EXPECT_FALSE(DU->Modified());
+    Ouvrir(chemin);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(session.Document()->FH.Strings(), nouvelles);
+    EXPECT_EQ(session.Document()->FH.GetValeur(QStringLiteral("comments")), QStringLiteral("a\r\nb"));
+    EXPECT_FALSE(DU->Modified());
+}
+
+TEST_F(Session, UndoingThePropertiesBackToTheSavedOnesLeavesTheDocumentUnmodified)
+{
+    Ouvrir(Fichier());
+    ASSERT_FALSE(DU->Modified());
+    ASSERT_TRUE(session.ModifierProprietes({QStringLiteral("comments=")}));
+    EXPECT_TRUE(vue.commandes.enregistrer);
+    session.DC().Undo();
+    inactivite();
+    EXPECT_FALSE(DU->Modified());
+    EXPECT_FALSE(vue.commandes.enregistrer);
+}
+
+TEST_F(Session, WithoutDocumentThePropertiesChangeNothing)
+{
+    EXPECT_FALSE(session.ModifierProprietes({QStringLiteral("comments=")}));
+    EXPECT_TRUE(session.DC().aDefaire().isEmpty());
+    EXPECT_FALSE(vue.commandes.proprietes);
+    session.DFNouveau({}, dossier.filePath(QStringLiteral("NC01.Tolvane")), DU, ok);
+    EXPECT_TRUE(vue.commandes.proprietes);
 }
