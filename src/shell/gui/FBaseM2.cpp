@@ -1,5 +1,7 @@
 #include "shell/gui/FBaseM2.h"
 
+#include "documents/FichPb.h"
+#include "documents/gui/FPropEdit.h"
 #include "editing/DataControl.h"
 #include "editing/gui/DcMemo.h"
 #include "editing/gui/DcPanneau.h"
@@ -157,6 +159,7 @@ void TFBaseM2::CreerActions()
     connect(MiQuitter, &QAction::triggered, this, &QWidget::close);
     connect(MiCalcul, &QAction::triggered, this, [this] { MiCalculClick(); });
     connect(MiIndexAide, &QAction::triggered, this, [this] { AfficherAide(); });
+    connect(MIproprietes, &QAction::triggered, this, [this] { MIproprietesClick(); });
 }
 
 void TFBaseM2::CreerMenus()
@@ -332,6 +335,7 @@ void TFBaseM2::CommandeFichier(const std::function<void()>& commande)
 
 void TFBaseM2::DFDebutAppli()
 {
+    CreerPropEdit();
     HebergerCadre(*FPnData);
     // The calculation page never gets smaller than the frame, nor the general
     // page than its memo: the pages' panel keeps room for the larger of both.
@@ -476,6 +480,7 @@ void TFBaseM2::AppliquerCommandes(const EtatCommandes& etat)
     FTC->setEnabled(etat.onglets);
     AcEditUndo->setEnabled(etat.defaire);
     AcEditRedo->setEnabled(etat.refaire);
+    MIproprietes->setEnabled(etat.proprietes);
 }
 
 TdcBaseRelais& TFBaseM2::RelaisMemo() { return FMemoFich->Relais(); }
@@ -506,4 +511,25 @@ void TFBaseM2::AfficherVerdict(TDonneesAppli& DA)
 {
     if (FCadre)
         FCadre->AfficherVerdict(DA);
+}
+
+// Document properties
+
+void TFBaseM2::CreerPropEdit()
+{
+    // Created once the settings are loaded: it reads its placement and the
+    // internal names from them.
+    if (!FPropEdit)
+        FPropEdit = new TFPropEdit(this);
+}
+
+void TFBaseM2::MIproprietesClick()
+{
+    EnregistrerTousChangements();
+    const TFichPb* document = FSession->Document();
+    if (!document)
+        return;
+    CreerPropEdit();
+    if (const auto entrees = FPropEdit->Editer(document->FH))
+        FSession->ModifierProprietes(*entrees);
 }

@@ -14,6 +14,7 @@ class QMenu;
 class QToolBar;
 class TDocFich;
 class TDocumentSession;
+class TFPropEdit;
 class TWinReg;
 class TdcMemo;
 class TdcPanneau;
@@ -65,6 +66,11 @@ public:
 
     // The buttress frame asks it before showing the drawing or the results.
     void CalculerSelection();
+    // "Propriétés ...": the properties dialog on the open document's header;
+    // confirmed, the new properties are one step of the history.
+    void MIproprietesClick();
+    // The properties dialog, created at start-up and kept (nullptr before).
+    TFPropEdit* PropEdit() const { return FPropEdit; }
     // "&Index de l'aide": Tolvane.chm beside the executable, through the desktop.
     void AfficherAide();
 
@@ -102,6 +108,7 @@ private:
     // A command of "&Fichiers": pending edits are recorded first.
     void CommandeFichier(const std::function<void()>& commande);
     void Defaire(bool refaire);
+    void CreerPropEdit();
 
     std::unique_ptr<TWinReg> FWR;
     std::unique_ptr<TDocumentSession> FSession;
@@ -118,4 +125,5 @@ private:
     QWidget* FPnData = nullptr;
     QGroupBox* FPnPG = nullptr;
     TdcMemo* FMemoFich = nullptr;
+    TFPropEdit* FPropEdit = nullptr;
 };
