@@ -1,5 +1,7 @@
 #include "app/gui/ScreenCaptures.h"
 
+#include "documents/FichPb.h"
+#include "documents/gui/FPropEdit.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
@@ -15,6 +17,28 @@ void Enregistrer(TFBaseM2& fenetre, const QString& dossier, const QString& nom)
 {
     QCoreApplication::processEvents();
     fenetre.grab().save(QDir(dossier).filePath(nom));
+}
+
+// "Propriétés du fichier" on the open document's header, as "Propriétés ..."
+// shows it, with two named properties added to a copy of the header so that
+// the grid shows something: the document itself is not touched.
+void CapturerProprietes(TFBaseM2& fenetre, const QString& dossier)
+{
+    TFPropEdit* dialogue = fenetre.PropEdit();
+    const TFichPb* document = fenetre.Session().Document();
+    if (!dialogue || !document)
+        return;
+    TFileHeader entete = document->FH;
+    entete.SetValeur(QStringLiteral("Auteur"), QStringLiteral("Bureau d'études Vok"));
+    entete.SetValeur(QStringLiteral("Affaire"), QStringLiteral("Église Saint-Martin, contreforts de la nef"));
+    dialogue->Preparer(entete);
+    dialogue->show();
+    QCoreApplication::processEvents();
+    dialogue->grab().save(QDir(dossier).filePath(QStringLiteral("proprietes-fichier.png")));
+    dialogue->PCpages->setCurrentIndex(TFPropEdit::PageCommentaires);
+    QCoreApplication::processEvents();
+    dialogue->grab().save(QDir(dossier).filePath(QStringLiteral("proprietes-commentaires.png")));
+    dialogue->hide();
 }
 
 } // namespace
@@ -38,6 +62,7 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
                 Enregistrer(fenetre, dossier, QStringLiteral("page-resultats.png"));
             }
         }
+        CapturerProprietes(fenetre, dossier);
         fenetre.close();
     });
 }
