@@ -171,15 +171,6 @@ TProprietesDocument TFPropEdit::ProprietesSaisies() const
 
 QList<TProprieteNommee> TFPropEdit::NomsInternes() const { return LireGrille(*VLEnomsint); }
 
-void TFPropEdit::done(int issue)
-{
-    // A value still being typed in a grid counts: its editor hands it over
-    // when it loses the focus.
-    if (QWidget* focus = focusWidget())
-        focus->clearFocus();
-    QDialog::done(issue);
-}
-
 QTableWidget* TFPropEdit::GrilleActive() const
 {
     switch (PCpages->currentIndex()) {

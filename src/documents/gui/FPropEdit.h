@@ -67,9 +67,6 @@ public:
     QPushButton* BtSupprimer = nullptr;
     QDialogButtonBox* Boutons = nullptr;
 
-protected:
-    void done(int issue) override;
-
 private:
     void PageChangee(int index);
     // The grid that "Ajouter" and "Supprimer" act on; nullptr on the other pages.

@@ -312,3 +312,15 @@ TEST_F(DialogueProprietes, KeyboardAndAssistiveTechnologiesReachEveryControl)
         Annuler(d);
     });
 }
+
+TEST_F(DialogueProprietes, AValueStillBeingTypedCountsWhenTheDialogIsConfirmed)
+{
+    const auto entrees = Editer(EnteteExemple(), [](TFPropEdit& d) {
+        SaisirValeur(d.VLEprop, 0, QStringLiteral("Paul"));
+        ASSERT_NE(qobject_cast<QLineEdit*>(QApplication::focusWidget()), nullptr) << "the cell is still being edited";
+        // Confirmed without leaving the cell, as the default button does from the keyboard.
+        d.accept();
+    });
+    ASSERT_TRUE(entrees);
+    EXPECT_EQ(entrees->front(), QStringLiteral("Auteur=Paul"));
+}
