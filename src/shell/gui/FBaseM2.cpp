@@ -485,7 +485,16 @@ void TFBaseM2::AppliquerCommandes(const EtatCommandes& etat)
 
 TdcBaseRelais& TFBaseM2::RelaisMemo() { return FMemoFich->Relais(); }
 
-void TFBaseM2::ViderMemo() { FMemoFich->AfficherValeur(QString()); }
+void TFBaseM2::ViderMemo()
+{
+    // Emptying the memo is a display of its own: it may come before the data
+    // control's first display cycle (a close requested right at start-up), so
+    // it opens and ends its own cycle instead of counting as a second display.
+    TdcBaseRelais& relais = FMemoFich->Relais();
+    relais.NouveauCycle();
+    relais.AfficherValeur(QString());
+    relais.ObjetFait();
+}
 
 void TFBaseM2::DonnerFocusMemo() { FMemoFich->setFocus(); }
 

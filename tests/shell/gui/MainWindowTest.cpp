@@ -288,6 +288,18 @@ TEST_F(FenetrePrincipale, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow)
     EXPECT_FALSE(document()->MemoFich.contains(QStringLiteral("non enregistre")));
 }
 
+TEST_F(FenetrePrincipale, ClosingBeforeTheFirstDisplayShowsNoMessageAndEmptiesTheMemo)
+{
+    // A termination request can arrive before the first display cycle has
+    // run: the close must not take emptying the memo for a second display.
+    fenetre = std::make_unique<TFBaseM2>();
+    fenetre->DebutAppli({chemin});
+    EXPECT_TRUE(fenetre->close());
+    EXPECT_TRUE(plateforme.messages.empty());
+    EXPECT_EQ(document(), nullptr);
+    EXPECT_TRUE(TexteMemo(fenetre->MemoFich()).isEmpty());
+}
+
 TEST_F(FenetrePrincipale, ANewDocumentIsClosedWithItsPromptWhenAnotherIsOpened)
 {
     Demarrer({});
