@@ -22,6 +22,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -331,6 +332,12 @@ TEST(CadreTolvane, TheLineOfThrustCheckBoxTogglesTheLineThroughTheWidgets)
     QTest::keyClick(coche, Qt::Key_Space);
     EXPECT_FALSE(coche->isChecked());
     EXPECT_EQ(f.cadre->Pbx->Texte(), sans);
+    // Its mnemonic, from elsewhere on the page: the box clicks itself (an
+    // animated click, released a moment later).
+    f.cadre->PnOptions->SBechCharges->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([coche] { return coche->isChecked(); }));
+    EXPECT_EQ(f.cadre->Pbx->Texte(), avec);
 }
 
 TEST(CadreTolvane, TheResultsPageTellsTheLoadReserve)
