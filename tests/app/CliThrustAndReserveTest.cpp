@@ -104,6 +104,9 @@ TEST(CliReserve, HelpDocumentsTheOptions)
     EXPECT_EQ(calculer.status, 0);
     EXPECT_TRUE(calculer.sortie().contains(QStringLiteral("[--reserve]")));
     EXPECT_TRUE(calculer.sortie().contains(QStringLiteral("\"réserve 1.85\"")));
+    const Execution general = LancerCli({QStringLiteral("--help")});
+    EXPECT_TRUE(general.sortie().contains(QStringLiteral("calculer DOCUMENT [--json] [--reserve]")));
+    EXPECT_TRUE(general.sortie().contains(QStringLiteral("[--ligne-de-poussee]")));
     const Execution dessin = LancerCli({QStringLiteral("dessin"), QStringLiteral("--help")});
     EXPECT_EQ(dessin.status, 0);
     EXPECT_TRUE(dessin.sortie().contains(QStringLiteral("--ligne-de-poussee")));
