@@ -123,7 +123,7 @@ QStringList CommandesLignePoussee(const TData& data)
         lignes << point(p.x, p.z);
         enCours = true;
     }
-    // The crosses go over the line: half a sixth of the section's length wide.
+    // The crosses go over the line, a sixth of the section's length wide.
     for (const PassagePoussee& p : passages) {
         if (!dessinable(p))
             continue;
