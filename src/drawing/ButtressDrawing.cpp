@@ -1,5 +1,6 @@
 #include "drawing/ButtressDrawing.h"
 
+#include "drawing/ThrustLine.h"
 #include "util/TextFields.h"
 
 #include <QStringList>
@@ -200,6 +201,8 @@ DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
 
     QStringList tout = contour;
     tout << interieur << exterieur << chargesTexte;
+    if (options.lignePoussee)
+        tout << CommandesLignePoussee(data);
     dessin.texte = tout.join(kCrLf) + kCrLf;
     return dessin;
 }

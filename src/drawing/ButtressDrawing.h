@@ -19,6 +19,9 @@ struct OptionsDessin {
     bool neige = true;
     bool vent = true;
     bool exploitation = true;
+    // The line of thrust and the central thirds, drawn over everything else
+    // (ThrustLine.h); off, the text is the drawing's usual one to the byte.
+    bool lignePoussee = false;
 
     bool resultatsAffiches() const { return affichage != Affichage::Donnees; }
     bool chargesAffichables() const { return affichage != Affichage::Resultats; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/LoadReserve.h"
+
 #include <QColor>
 #include <QString>
 
@@ -10,6 +12,10 @@ enum class PageCadre { Donnees = 0, Dessin = 1, Resultats = 2 };
 QString TexteStatutCalcul(int niveau);
 // The verdict panel's background: the level's colour, as in the note.
 QColor CouleurStatutCalcul(int niveau);
+
+// The line under the verdict that tells the load reserve in words:
+// "Réserve de charge : " then how far the variable loads may be multiplied.
+QString TexteReserveCalcul(const TReserveCharge& reserve);
 
 // Whether the frame may go from one page to another while nbObjetsEdites
 // calculations are edited: never while several are edited at once.

@@ -28,3 +28,24 @@ TEST(PageResultats, PageChangesAndTheirCalculation)
     EXPECT_FALSE(CalculAvantPage(PageCadre::Dessin, PageCadre::Resultats));
     EXPECT_FALSE(CalculAvantPage(PageCadre::Resultats, PageCadre::Donnees));
 }
+
+TEST(PageResultats, ReserveInWordsForEachKind)
+{
+    using G = TReserveCharge::Genre;
+    const struct {
+        TReserveCharge reserve;
+        const char* texte;
+    } cas[] = {
+        {{G::Valeur, 1.85},
+         "Réserve de charge : charges variables (neige, vent, exploitation) multipliables par 1.85"},
+        {{G::Valeur, 1}, "Réserve de charge : charges variables (neige, vent, exploitation) multipliables par 1.00"},
+        {{G::Valeur, 0.48},
+         "Réserve de charge : conforme seulement avec les charges variables (neige, vent, exploitation) "
+         "multipliées par 0.48 au plus"},
+        {{G::AuDela, 100},
+         "Réserve de charge : charges variables (neige, vent, exploitation) multipliables par plus de 100"},
+        {{G::Aucune, 0}, "Réserve de charge : aucune, les charges permanentes seules ne sont pas conformes"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(TexteReserveCalcul(c.reserve), QString::fromUtf8(c.texte));
+}

@@ -5,7 +5,8 @@
 // One function per sub-command of tolvane-cli: the arguments after the
 // command's name; the exit status.
 
-// calculer DOCUMENT [--json]: every calculation of the document, with validation.
+// calculer DOCUMENT [--json] [--reserve]: every calculation of the document,
+// with validation (and the load reserve of each).
 int CommandeCalculer(const QStringList& args);
 
 // note DOCUMENT --calcul NOM [--donnees] [-o FICHIER]: the calculation note.

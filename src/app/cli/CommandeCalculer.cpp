@@ -1,5 +1,6 @@
-// tolvane-cli calculer DOCUMENT [--json]: computes every calculation of a
-// document, in tab order, with validation, and prints each verdict.
+// tolvane-cli calculer DOCUMENT [--json] [--reserve]: computes every
+// calculation of a document, in tab order, with validation, and prints each
+// verdict (and, when asked, its load reserve).
 
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliSupport.h"
@@ -8,22 +9,30 @@
 #include "documents/Calcul.h"
 #include "model/Calculation.h"
 #include "model/DonneesAppli.h"
+#include "model/LoadReserve.h"
 #include "util/Errors.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace {
 
 const char* const kUsageCalculer =
-    "Usage : tolvane-cli calculer DOCUMENT [--json]\n"
+    "Usage : tolvane-cli calculer DOCUMENT [--json] [--reserve]\n"
     "  Calcule chaque calcul du document, dans l'ordre des onglets, avec validation des données.\n"
     "  Sans --json : une ligne par calcul, le nom de l'onglet, une tabulation, puis le verdict\n"
     "  ou \"DONNÉES INVALIDES : \" suivi du message de validation.\n"
     "  --json : le détail des résultats de chaque section, en JSON.\n"
+    "  --reserve : la réserve de charge de chaque calcul, le plus grand facteur par lequel les\n"
+    "  charges variables (neige, vent, exploitation) peuvent être multipliées avant NON CONFORME,\n"
+    "  au centième près (inférieur à 1 pour un calcul déjà NON CONFORME). Sans --json : une\n"
+    "  troisième colonne \"réserve 1.85\", \"réserve > 100\" ou \"aucune réserve\" (les charges\n"
+    "  permanentes seules ne sont pas conformes). Avec --json : le champ \"reserve\" de chaque\n"
+    "  calcul, arrondi au centième, 100 pour 100 ou plus, null sans réserve ou sans résultat.\n"
     "Statut de sortie : 0 tout est calculé et rien n'est NON CONFORME ; 1 au moins un\n"
     "calcul NON CONFORME ; 2 au moins un calcul aux données invalides (ou illisible, ou dont\n"
     "le calcul a échoué), ce qui l'emporte sur 1 ; 3 document illisible ou commande incorrecte.\n";
@@ -178,7 +187,21 @@ Json sectionJson(const TSection& s)
         .membre(QStringLiteral("maxAng"), maxiJson(s.se_maxAng));
 }
 
-int CalculerDocument(const QString& chemin, bool json)
+// The reserve as the JSON field: the factor, 100 for 100 or more, null for none.
+Json reserveJson(const TReserveCharge& reserve)
+{
+    switch (reserve.genre) {
+    case TReserveCharge::Genre::Aucune:
+        return Json::nul();
+    case TReserveCharge::Genre::AuDela:
+        return Json::nombre(kReserveMax);
+    case TReserveCharge::Genre::Valeur:
+        break;
+    }
+    return Json::nombre(std::round(reserve.lambda * 100) / 100);
+}
+
+int CalculerDocument(const QString& chemin, bool json, bool reserve)
 {
     const std::unique_ptr<TFichPb> document = LireDocument(chemin);
     // A calculation that could not be read was not computed: the document is
@@ -204,6 +227,9 @@ int CalculerDocument(const QString& chemin, bool json)
         const TData& data = calcul->DAP->Data;
         nonCalcule = nonCalcule || !calcule;
         nonConforme = nonConforme || (calcule && data.StatutGlobal >= 2);
+        // Only a computed calculation has a reserve: its data passed validation.
+        const std::optional<TReserveCharge> reserveCalcul
+            = reserve && calcule ? std::optional(CalculerReserve(data)) : std::nullopt;
         if (!json) {
             QString ligne = SansCaracteresDeControle(calcul->nomtab) + u'\t';
             if (calcule)
@@ -212,6 +238,8 @@ int CalculerDocument(const QString& chemin, bool json)
                 ligne += QStringLiteral("DONNÉES INVALIDES : ") + issue.message;
             else
                 ligne += QStringLiteral("ÉCHEC DU CALCUL : ") + issue.message;
+            if (reserveCalcul)
+                ligne += u'\t' + TexteReserve(*reserveCalcul);
             EcrireFlux(stdout, ligne + u'\n');
             continue;
         }
@@ -221,17 +249,20 @@ int CalculerDocument(const QString& chemin, bool json)
         if (calcule)
             for (const TSection& s : data.Sections)
                 sections.ajouter(sectionJson(s));
-        calculs.ajouter(Json::objet()
-                            .membre(QStringLiteral("nom"), Json::chaine(calcul->nomtab))
+        Json objet = Json::objet();
+        objet.membre(QStringLiteral("nom"), Json::chaine(calcul->nomtab))
                             .membre(QStringLiteral("resultat"), Json::entier(calcul->EtatCalcul()))
                             .membre(QStringLiteral("erreur"), calcule ? Json::nul() : Json::chaine(issue.message))
                             .membre(QStringLiteral("statut"),
                                     calcule ? Json::entier(data.StatutGlobal) : Json::nul())
                             .membre(QStringLiteral("verdict"),
-                                    calcule ? Json::chaine(LibelleNiveau(data.StatutGlobal)) : Json::nul())
-                            .membre(QStringLiteral("MaxCharge"), calcule ? Json::nombre(data.MaxCharge) : Json::nul())
-                            .membre(QStringLiteral("MaxEffortV"), calcule ? Json::nombre(data.MaxEffortV) : Json::nul())
-                            .membre(QStringLiteral("sections"), std::move(sections)));
+                                    calcule ? Json::chaine(LibelleNiveau(data.StatutGlobal)) : Json::nul());
+        if (reserve)
+            objet.membre(QStringLiteral("reserve"), reserveCalcul ? reserveJson(*reserveCalcul) : Json::nul());
+        objet.membre(QStringLiteral("MaxCharge"), calcule ? Json::nombre(data.MaxCharge) : Json::nul())
+            .membre(QStringLiteral("MaxEffortV"), calcule ? Json::nombre(data.MaxEffortV) : Json::nul())
+            .membre(QStringLiteral("sections"), std::move(sections));
+        calculs.ajouter(std::move(objet));
     }
     if (json) {
         const Json racine = Json::objet()
@@ -251,9 +282,12 @@ int CommandeCalculer(const QStringList& args)
 {
     QString chemin;
     bool json = false;
+    bool reserve = false;
     for (const QString& arg : args) {
         if (arg == QStringLiteral("--json")) {
             json = true;
+        } else if (arg == QStringLiteral("--reserve")) {
+            reserve = true;
         } else if (arg == QStringLiteral("--help") || arg == QStringLiteral("-h")) {
             std::fputs(kUsageCalculer, stdout);
             return 0;
@@ -275,5 +309,5 @@ int CommandeCalculer(const QStringList& args)
         return 3;
     }
 
-    return ExecuterCli([&] { return CalculerDocument(chemin, json); });
+    return ExecuterCli([&] { return CalculerDocument(chemin, json, reserve); });
 }

@@ -23,12 +23,14 @@ namespace {
 const char* const kUsageDessin =
     "Usage : tolvane-cli dessin DOCUMENT --calcul NOM [--affichage donnees|resultats|les-deux]\n"
     "          [--echelle P] [--sans-ponctuelles] [--sans-reparties] [--familles GSWQ]\n"
-    "          [--commandes] [-o FICHIER] [--taille LxH]\n"
+    "          [--ligne-de-poussee] [--commandes] [-o FICHIER] [--taille LxH]\n"
     "  Calcule le calcul NOM et donne le dessin du contrefort.\n"
     "  --affichage   données (par défaut), résultats, ou les deux\n"
     "  --echelle P   position de l'échelle des charges, de -100 à 100 (0 par défaut)\n"
     "  --sans-ponctuelles, --sans-reparties   masquent ces charges\n"
     "  --familles    lettres des familles de charges montrées parmi G, S, W, Q (toutes par défaut)\n"
+    "  --ligne-de-poussee   ajoute la ligne de poussée (passage de la résultante retenue pour\n"
+    "                l'excentricité dans chaque section) et le tiers central de chaque section\n"
     "  --commandes   écrit le texte des commandes de dessin (par défaut sans -o)\n"
     "  -o FICHIER    écrit le dessin en .png, .pdf ou .svg, ajusté à la taille\n"
     "  --taille LxH  taille de l'image en pixels (800x600 par défaut)\n"
@@ -104,6 +106,8 @@ QString LireOptions(const QStringList& args, OptionsCli& o)
             o.dessin.ponctuelles = false;
         } else if (arg == QStringLiteral("--sans-reparties")) {
             o.dessin.reparties = false;
+        } else if (arg == QStringLiteral("--ligne-de-poussee")) {
+            o.dessin.lignePoussee = true;
         } else if (arg == QStringLiteral("--commandes")) {
             o.commandes = true;
         } else if (arg.startsWith(u'-') && arg.size() > 1) {

@@ -6,6 +6,7 @@
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -58,6 +59,12 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
             if (auto* pages = fenetre.findChild<QTabWidget*>(QStringLiteral("PCPages"))) {
                 pages->setCurrentIndex(1);
                 Enregistrer(fenetre, dossier, QStringLiteral("page-dessin.png"));
+                // The same page with the line of thrust, then back as the user left it.
+                if (auto* ligne = fenetre.findChild<QCheckBox*>(QStringLiteral("CkBxLignePoussee"))) {
+                    ligne->setChecked(true);
+                    Enregistrer(fenetre, dossier, QStringLiteral("page-dessin-ligne-de-poussee.png"));
+                    ligne->setChecked(false);
+                }
                 pages->setCurrentIndex(2);
                 Enregistrer(fenetre, dossier, QStringLiteral("page-resultats.png"));
             }

@@ -1,6 +1,7 @@
 #include "drawing/gui/DrawingOptionsPanel.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
@@ -65,6 +66,14 @@ DrawingOptionsPanel::DrawingOptionsPanel(QWidget* parent) : QWidget(parent)
                                    QStringLiteral("exploitation")},
                                   this);
     colonne->addWidget(CkBxAffiChGSWQ);
+    CkBxLignePoussee = new QCheckBox(QStringLiteral("&Ligne de poussée"), this);
+    CkBxLignePoussee->setObjectName(QStringLiteral("CkBxLignePoussee"));
+    CkBxLignePoussee->setAccessibleName(QStringLiteral("Ligne de poussée"));
+    CkBxLignePoussee->setAccessibleDescription(
+        QStringLiteral("Trace la ligne de poussée (passage de la résultante retenue pour l'excentricité dans chaque "
+                       "section) et le tiers central de chaque section"));
+    CkBxLignePoussee->setToolTip(QStringLiteral("Ligne de poussée et tiers central des sections"));
+    colonne->addWidget(CkBxLignePoussee);
     colonne->addStretch(1);
 
     connect(SBechCharges, &QScrollBar::valueChanged, this, [this] { changement(); });
@@ -74,6 +83,7 @@ DrawingOptionsPanel::DrawingOptionsPanel(QWidget* parent) : QWidget(parent)
     });
     connect(CkBxAffiChPR, &QListWidget::itemChanged, this, [this] { changement(); });
     connect(CkBxAffiChGSWQ, &QListWidget::itemChanged, this, [this] { changement(); });
+    connect(CkBxLignePoussee, &QCheckBox::toggled, this, [this] { changement(); });
     appliquerVisibilite();
 }
 
@@ -88,6 +98,7 @@ OptionsDessin DrawingOptionsPanel::Options() const
     o.neige = coche(CkBxAffiChGSWQ, 1);
     o.vent = coche(CkBxAffiChGSWQ, 2);
     o.exploitation = coche(CkBxAffiChGSWQ, 3);
+    o.lignePoussee = CkBxLignePoussee->isChecked();
     return o;
 }
 
@@ -103,6 +114,7 @@ void DrawingOptionsPanel::setOptions(const OptionsDessin& o)
     cocher(CkBxAffiChGSWQ, 1, o.neige);
     cocher(CkBxAffiChGSWQ, 2, o.vent);
     cocher(CkBxAffiChGSWQ, 3, o.exploitation);
+    CkBxLignePoussee->setChecked(o.lignePoussee);
     silence_ = false;
     appliquerVisibilite();
 }

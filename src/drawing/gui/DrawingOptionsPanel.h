@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QButtonGroup;
+class QCheckBox;
 class QGroupBox;
 class QListWidget;
 class QScrollBar;
@@ -25,6 +26,9 @@ public:
     QGroupBox* RGaffiDR = nullptr;
     QListWidget* CkBxAffiChPR = nullptr;
     QListWidget* CkBxAffiChGSWQ = nullptr;
+    // "Ligne de poussée": the line of thrust and the central thirds, off
+    // until the user asks for them (Alt+L, or Tab then Space).
+    QCheckBox* CkBxLignePoussee = nullptr;
 
 signals:
     void optionsChangees();

@@ -204,6 +204,14 @@ QWidget* TFTolvane::creerPageResultats()
     police.setPointSizeF(police.pointSizeF() * 1.3);
     PnStatutCalcul->setFont(police);
     colonne->addWidget(PnStatutCalcul);
+    PnReserve = new QLabel(page);
+    PnReserve->setObjectName(QStringLiteral("PnReserve"));
+    PnReserve->setAlignment(Qt::AlignCenter);
+    PnReserve->setWordWrap(true);
+    PnReserve->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    PnReserve->setToolTip(QStringLiteral("Plus grand facteur appliqué ensemble à la neige, au vent et à "
+                                         "l'exploitation avant que le calcul devienne NON CONFORME"));
+    colonne->addWidget(PnReserve);
 
     auto* barre = new QHBoxLayout;
     CkBxListDonnees = new QCheckBox(QStringLiteral("lister les données"), page);
@@ -286,6 +294,9 @@ void TFTolvane::AfficherVerdict(TDonneesAppli& DA)
     palette.setColor(QPalette::Window, CouleurStatutCalcul(niveau));
     palette.setColor(QPalette::WindowText, Qt::black);
     PnStatutCalcul->setPalette(palette);
+    // The verdict is shown once per calculation run; the reserve costs about
+    // twenty runs more, still a fraction of a second for a large buttress.
+    PnReserve->setText(TexteReserveCalcul(CalculerReserve(DA.Data)));
 }
 
 void TFTolvane::afficherSurRelais(bool multiaff, const QString& valeur)

@@ -89,6 +89,8 @@ public:
     QWidget* PnDessin = nullptr;
     TFrmPbx* Pbx = nullptr;
     QLabel* PnStatutCalcul = nullptr;
+    // The load reserve of the calculation whose verdict is shown.
+    QLabel* PnReserve = nullptr;
     QCheckBox* CkBxListDonnees = nullptr;
     QPushButton* BtResultatsPP = nullptr;
     NoteView* WB = nullptr;

@@ -1,5 +1,6 @@
 #include "FrameWindow.h"
 
+#include "drawing/gui/DrawingOptionsPanel.h"
 #include "drawing/gui/FrmPbx.h"
 #include "editing/UndoRecords.h"
 #include "editing/gui/Navigator.h"
@@ -21,6 +22,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -295,4 +297,62 @@ TEST(CadreTolvane, TheSheetWidthIsKeptInTheSettings)
     ASSERT_TRUE(WR.RangeReg(0));
     EXPECT_EQ(QSettings(QStringLiteral("Vok"), QStringLiteral("Tolvane")).value(QStringLiteral("FBaseM2/Tolvane_VLEwidth")).toString(),
               QStringLiteral("380"));
+}
+
+TEST(CadreTolvane, TheLineOfThrustCheckBoxTogglesTheLineThroughTheWidgets)
+{
+    FenetreCadre f;
+    ASSERT_TRUE(f.ouvrir("exemple-combinaisons.Tolvane"));
+    f.selectionner({0});
+    ASSERT_TRUE(f.cadre->ChoisirPage(PageCadre::Dessin));
+    QCheckBox* coche = f.cadre->PnOptions->CkBxLignePoussee;
+    ASSERT_NE(coche, nullptr);
+    EXPECT_TRUE(coche->isVisible());
+    EXPECT_FALSE(coche->isChecked());
+    EXPECT_EQ(coche->text(), QStringLiteral("&Ligne de poussée"));
+    EXPECT_EQ(coche->accessibleName(), QStringLiteral("Ligne de poussée"));
+    EXPECT_EQ(coche->focusPolicy() & Qt::TabFocus, Qt::TabFocus);
+    const QString sans = f.cadre->Pbx->Texte();
+    EXPECT_FALSE(sans.contains(QStringLiteral("COULEUR\t12583040")));
+
+    // A click draws the line: the worked example's bottom section is crossed
+    // at 0.5 - 0.12877 = 0.371 m, its top one at its centre, 0.3 m.
+    QTest::mouseClick(coche, Qt::LeftButton, Qt::NoModifier, QPoint(6, coche->height() / 2));
+    ASSERT_TRUE(coche->isChecked());
+    const QString avec = f.cadre->Pbx->Texte();
+    ASSERT_TRUE(avec.startsWith(sans));
+    EXPECT_TRUE(avec.mid(sans.size()).contains(
+        QStringLiteral("COULEUR\t12583040\r\nEPTRAIT\t2\r\nLIGNE\r\n0.371\t0.000\r\n0.300\t3.000\r\n")));
+
+    // From the keyboard: the space bar on the focused box takes it off again,
+    // and the text is the usual one to the byte.
+    f.fenetre->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(f.fenetre.get()));
+    coche->setFocus();
+    QTest::keyClick(coche, Qt::Key_Space);
+    EXPECT_FALSE(coche->isChecked());
+    EXPECT_EQ(f.cadre->Pbx->Texte(), sans);
+    // Its mnemonic, from elsewhere on the page: the box clicks itself (an
+    // animated click, released a moment later).
+    f.cadre->PnOptions->SBechCharges->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([coche] { return coche->isChecked(); }));
+    EXPECT_EQ(f.cadre->Pbx->Texte(), avec);
+}
+
+TEST(CadreTolvane, TheResultsPageTellsTheLoadReserve)
+{
+    // Worked example: at the bottom section the permanent loads alone give
+    // e = -0.12877 m; the wind of 300 daN at 3 m adds 1.5 λ × 900 / (0.90 ×
+    // 5840) = 0.25685 λ with 0.90 G + 1.50 W. The stress block fails when
+    // e > 0.5 - δ, δ = 5256 / (1.5 × 0.8 × 100000 × 5) = 0.00876 m, so
+    // λ* = (0.49124 + 0.12877) / 0.25685 = 2.4139 (the top section's friction,
+    // arctan(450 λ / 1800) > 0.6 rad, fails only beyond λ = 2.74).
+    FenetreCadre f;
+    ASSERT_TRUE(f.ouvrir("exemple-combinaisons.Tolvane"));
+    f.selectionner({0});
+    ASSERT_TRUE(f.cadre->ChoisirPage(PageCadre::Resultats));
+    EXPECT_TRUE(f.cadre->PnReserve->isVisible());
+    EXPECT_EQ(f.cadre->PnReserve->text(),
+              QStringLiteral("Réserve de charge : charges variables (neige, vent, exploitation) multipliables par 2.41"));
 }
