@@ -103,7 +103,7 @@ public:
         PageSynthese(mise);
         mise.SautDePage();
         PageDessin(mise);
-        const QList<TableauNote> note = LireTableauxNote(e_.pageNote);
+        const QList<TableauNote> note = LireTableauxNote(e_.pageNote, e_.pageNoteOrigine);
         if (!note.isEmpty()) {
             mise.SautDePage();
             Titre(mise, QStringLiteral("Note de calcul"), 12);

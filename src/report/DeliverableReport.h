@@ -29,6 +29,9 @@ struct EntreeRapport {
     TData donnees;                             // the computed buttress
     OptionsDessin optionsDessin;               // what the drawing shows besides data and results
     QString pageNote;                          // the note's HTML page, retouches included
+    // The note's page as it was built, when pageNote is the view's rewrite
+    // of it after retouches (the rewrite loses the column widths).
+    QString pageNoteOrigine;
     QString reserve;                           // the load reserve, when one was computed
     QDate dateEdition = QDate::currentDate();
 };
