@@ -191,7 +191,9 @@ private:
     void PageDessin(MiseEnPageNote& mise)
     {
         Titre(mise, QStringLiteral("Dessin du contrefort : données et résultats"), 12);
-        const QRectF zone(0, mise.Position(), mise.Largeur(), mise.HauteurUtile() - mise.Position());
+        const QFont policeLegende = Police(8, false);
+        const double hauteurLegende = Hauteur(policeLegende) * 1.6;
+        const QRectF zone(0, mise.Position(), mise.Largeur(), mise.HauteurUtile() - mise.Position() - hauteurLegende);
         if (zone.height() <= 0)
             return;
         TData donnees = e_.donnees;
@@ -211,7 +213,12 @@ private:
         painter_.setPen(QPen(Qt::black, k));
         painter_.setBrush(Qt::NoBrush);
         painter_.drawRect(zone);
-        mise.Sauter(zone.height());
+        mise.Sauter(zone.height() + hauteurLegende * 0.3);
+        // What the colours say, for a reader of the printed page.
+        Ligne(mise,
+              QStringLiteral("Axes en rouge, charges en bleu ; résultantes des combinaisons retenues à la couleur "
+                             "de leur niveau : vert satisfaisant, orange acceptable, rose non conforme."),
+              policeLegende);
     }
 
     void Pied(QPainter& p, int numero) const

@@ -1,5 +1,6 @@
 #include "app/gui/ScreenCaptures.h"
 
+#include "drawing/gui/DrawingExportDialog.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
@@ -34,6 +35,12 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
             if (auto* pages = fenetre.findChild<QTabWidget*>(QStringLiteral("PCPages"))) {
                 pages->setCurrentIndex(1);
                 Enregistrer(fenetre, dossier, QStringLiteral("page-dessin.png"));
+                // The dialog of "Exporter le dessin...", shown without waiting for an answer.
+                DrawingExportDialog exportDessin(&fenetre);
+                exportDessin.show();
+                QCoreApplication::processEvents();
+                exportDessin.grab().save(QDir(dossier).filePath(QStringLiteral("dialogue-export-dessin.png")));
+                exportDessin.close();
                 pages->setCurrentIndex(2);
                 Enregistrer(fenetre, dossier, QStringLiteral("page-resultats.png"));
             }
