@@ -482,6 +482,8 @@ bool TFTolvane::EntreeRapportCourante(EntreeRapport& entree) const
     if (retouchee)
         entree.pageNoteOrigine = WB->PageChargee();
     entree.optionsDessin = PnOptions->Options();
+    if (TexteReserve)
+        entree.reserve = TexteReserve(*DA);
     return true;
 }
 

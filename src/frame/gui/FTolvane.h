@@ -4,6 +4,7 @@
 #include "frame/SheetEditing.h"
 
 #include <QWidget>
+#include <functional>
 #include <map>
 
 class DrawingOptionsPanel;
@@ -72,6 +73,9 @@ public:
     // The deliverable report of the calculation shown, with the note as the
     // view shows it (retouches included); false when no calculation is shown.
     bool EntreeRapportCourante(EntreeRapport& entree) const;
+    // The load reserve's text for the report's summary ("1.85", "> 100"...),
+    // when something computes it; without it the summary says it was not.
+    std::function<QString(const TDonneesAppli&)> TexteReserve;
     // The commands of the results page and of the page "Dessin".
     void ImprimerRapport();
     void ExporterRapportPdf();

@@ -101,17 +101,26 @@ TEST(RapportResultats, ExportedPdfHoldsTheTitleBlockAndTheNoteAsRetouched)
     ASSERT_FALSE(curseur.isNull());
     curseur.insertText(QStringLiteral("poids propre revu"));
 
+    // The reserve comes from whoever computes it, for the model shown.
+    const TDonneesAppli* montre = nullptr;
+    f.cadre->TexteReserve = [&montre](const TDonneesAppli& DA) {
+        montre = &DA;
+        return QStringLiteral("2.35");
+    };
+
     QTemporaryDir dossier;
     const QString chemin = dossier.filePath(QStringLiteral("rapport.pdf"));
     f.plateforme.fileNames.push_back(chemin);
     QTest::mouseClick(f.cadre->BtExporterPdf, Qt::LeftButton);
+    EXPECT_EQ(montre, f.calcul(0).DAP.get());
     EXPECT_TRUE(f.plateforme.messages.empty());
     const int pages = PagesPdf(chemin);
     ASSERT_GE(pages, 3);
     const QString premiere = TextePdf(chemin, 1, 1);
     for (const QString& attendu : {QStringLiteral("exemple-combinaisons.Tolvane"), f.calcul(0).nomtab,
                                    QStringLiteral("EX-1"), QStringLiteral("Exemple chiffré des combinaisons"),
-                                   QStringLiteral("Résultat : SATISFAISANT"), QStringLiteral("page 1 / %1").arg(pages)})
+                                   QStringLiteral("Résultat : SATISFAISANT"), QStringLiteral("charges variables) : 2.35"),
+                                   QStringLiteral("page 1 / %1").arg(pages)})
         EXPECT_TRUE(premiere.contains(attendu)) << attendu.toStdString() << "\n" << premiere.toStdString();
     const QString note = TextePdf(chemin, 3, pages);
     EXPECT_TRUE(note.contains(QStringLiteral("poids propre revu"))) << note.toStdString();
