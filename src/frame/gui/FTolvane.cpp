@@ -506,17 +506,33 @@ QString TFTolvane::nomExportPropose() const
     return QFileInfo(document->pathF).absoluteDir().filePath(nom);
 }
 
+bool TFTolvane::preparerRapport(EntreeRapport& entree)
+{
+    TDonneesAppli* DA = ModeleCourant();
+    if (!DA)
+        return false;
+    // Data refused by the calculation keep the results of an earlier one: a
+    // report would hand over a verdict that is not that of its data.
+    if (DA->ResultatCalcul() == -1) {
+        services().showMessage(QStringLiteral("Les données de ce calcul sont invalides : corrigez-les sur la page "
+                                              "« Données » avant d'imprimer ou d'exporter le rapport."),
+                               PlatformServices::Icon::Warning);
+        return false;
+    }
+    return EntreeRapportCourante(entree);
+}
+
 void TFTolvane::ImprimerRapport()
 {
     EntreeRapport entree;
-    if (EntreeRapportCourante(entree))
+    if (preparerRapport(entree))
         ::ImprimerRapport(this, entree);
 }
 
 void TFTolvane::ExporterRapportPdf()
 {
     EntreeRapport entree;
-    if (EntreeRapportCourante(entree))
+    if (preparerRapport(entree))
         ::ExporterRapportPdf(entree, nomExportPropose());
 }
 

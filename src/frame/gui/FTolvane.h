@@ -125,6 +125,8 @@ private:
     // The file name offered by the export commands: the calculation's name
     // in the document's folder, without extension.
     QString nomExportPropose() const;
+    // The report's input, or false after telling the user why there is none.
+    bool preparerRapport(EntreeRapport& entree);
 
     TDocumentSession& FSession;
     TWinReg* FWR;

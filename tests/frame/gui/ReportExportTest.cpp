@@ -128,3 +128,21 @@ TEST(RapportResultats, ExportedPdfHoldsTheTitleBlockAndTheNoteAsRetouched)
     // The check cells keep their level colours through the view's rewrite.
     EXPECT_GT(PixelsColores(PagePdf(chemin, 3)), 0);
 }
+
+TEST(RapportResultats, DataRefusedByTheCalculationGiveNoReport)
+{
+    FenetreCadre f;
+    ASSERT_TRUE(f.ouvrir("exemple-combinaisons.Tolvane"));
+    f.selectionner({0});
+    ASSERT_TRUE(f.cadre->ChoisirPage(PageCadre::Resultats));
+    // As a calculation refused for invalid data leaves it.
+    f.calcul(0).DAP->SetResultatCalcul(-1);
+    QTemporaryDir dossier;
+    const QString chemin = dossier.filePath(QStringLiteral("rapport.pdf"));
+    f.plateforme.fileNames.push_back(chemin);
+    QTest::mouseClick(f.cadre->BtExporterPdf, Qt::LeftButton);
+    ASSERT_EQ(f.plateforme.messages.size(), 1u);
+    EXPECT_TRUE(f.plateforme.messages[0].contains(QStringLiteral("invalides")));
+    EXPECT_EQ(f.plateforme.fileNames.size(), 1u) << "no file name was asked";
+    EXPECT_FALSE(QFile::exists(chemin));
+}
