@@ -5,6 +5,8 @@ set -euo pipefail
 
 packages=(locales g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
           qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev xvfb xauth)
+# The tests of the PDF report read it back with pdfinfo, pdftotext and pdftoppm.
+packages+=(poppler-utils)
 case "${1:-}" in
   --with-tools) packages+=(poppler-utils) ;;
   # clang with its sanitizer and libFuzzer runtimes, for the sanitizer build and the fuzz runs.

@@ -26,6 +26,22 @@ QString TexteReserveCalcul(const TReserveCharge& reserve)
     return debut + QStringLiteral("charges variables (neige, vent, exploitation) multipliables par %1").arg(facteur);
 }
 
+QString TexteReserveSynthese(const TReserveCharge& reserve)
+{
+    switch (reserve.genre) {
+    case TReserveCharge::Genre::Aucune:
+        return QStringLiteral("aucune, les charges permanentes seules ne sont pas conformes");
+    case TReserveCharge::Genre::AuDela:
+        return QStringLiteral("> %1").arg(kReserveMax, 0, 'f', 0);
+    case TReserveCharge::Genre::Valeur:
+        break;
+    }
+    const QString facteur = QString::number(reserve.lambda, 'f', 2);
+    if (reserve.lambda < 1)
+        return facteur + QStringLiteral(" (conforme seulement avec des charges variables réduites)");
+    return facteur;
+}
+
 bool ChangementPagePermis(PageCadre de, PageCadre vers, int nbObjetsEdites)
 {
     return de == vers || nbObjetsEdites <= 1;

@@ -16,6 +16,9 @@ QColor CouleurStatutCalcul(int niveau);
 // The line under the verdict that tells the load reserve in words:
 // "Réserve de charge : " then how far the variable loads may be multiplied.
 QString TexteReserveCalcul(const TReserveCharge& reserve);
+// The same in the report's summary, after "Réserve de charge (facteur sur les
+// charges variables) : ".
+QString TexteReserveSynthese(const TReserveCharge& reserve);
 
 // Whether the frame may go from one page to another while nbObjetsEdites
 // calculations are edited: never while several are edited at once.

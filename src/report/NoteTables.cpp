@@ -124,6 +124,21 @@ QString TexteCellule(QStringView html)
     return texte.trimmed();
 }
 
+// The view's rewrite of a retouched page keeps bold and alignment only as
+// inline styles of the paragraphs in a cell.
+void StyleEnLigne(QStringView contenu, CelluleNote& cellule, bool alignementDonne)
+{
+    static const QRegularExpression graisse(QStringLiteral("font-weight:\\s*(bold|[6-9]00)"),
+                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression paragraphe(QStringLiteral("<p\\s[^>]*>"), QRegularExpression::CaseInsensitiveOption);
+    if (graisse.match(contenu).hasMatch())
+        cellule.gras = true;
+    if (alignementDonne)
+        return;
+    if (const QRegularExpressionMatch p = paragraphe.match(contenu); p.hasMatch())
+        cellule.alignement = Alignement(Attribut(p.capturedView(), u"align"), cellule.alignement);
+}
+
 bool CommenceParUnNombre(const LigneNote& ligne)
 {
     if (ligne.cellules.isEmpty())
@@ -171,6 +186,20 @@ void CompleterColonnes(TableauNote& tableau)
 
 } // namespace
 
+QList<TableauNote> LireTableauxNote(const QString& html, const QString& pageOrigine)
+{
+    QList<TableauNote> tableaux = LireTableauxNote(html);
+    if (pageOrigine.isEmpty())
+        return tableaux;
+    const QList<TableauNote> origine = LireTableauxNote(pageOrigine);
+    for (qsizetype i = 0; i < tableaux.size() && i < origine.size(); ++i)
+        if (tableaux[i].colonnes.size() == origine[i].colonnes.size()) {
+            tableaux[i].colonnes = origine[i].colonnes;
+            tableaux[i].largeurPourcent = origine[i].largeurPourcent;
+        }
+    return tableaux;
+}
+
 QList<TableauNote> LireTableauxNote(const QString& html)
 {
     const QHash<QString, StyleClasse> classes = LireClasses(html);
@@ -180,6 +209,7 @@ QList<TableauNote> LireTableauxNote(const QString& html)
     LigneNote* ligne = nullptr;
     CelluleNote* cellule = nullptr;
     qsizetype debutCellule = 0;
+    bool alignementDonne = false;
     const QStringView page(html);
     for (auto it = balise.globalMatch(page); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
@@ -188,7 +218,9 @@ QList<TableauNote> LireTableauxNote(const QString& html)
         const QStringView attributs = m.capturedView(3);
         const bool finDeCellule = cellule && (nom == u"TD" || nom == u"TH" || nom == u"TR" || nom == u"TABLE");
         if (finDeCellule) {
-            cellule->texte = TexteCellule(page.mid(debutCellule, m.capturedStart() - debutCellule));
+            const QStringView contenu = page.mid(debutCellule, m.capturedStart() - debutCellule);
+            cellule->texte = TexteCellule(contenu);
+            StyleEnLigne(contenu, *cellule, alignementDonne);
             cellule = nullptr;
         }
         if (nom == u"TABLE") {
@@ -234,12 +266,17 @@ QList<TableauNote> LireTableauxNote(const QString& html)
                 colonne += ligne->cellules[i].colspan;
             const Qt::Alignment parDefaut =
                 colonne < tableau->alignements.size() ? tableau->alignements[colonne] : Qt::AlignHCenter;
-            cellule->alignement = Alignement(Attribut(attributs, u"align"), parDefaut);
+            const QString align = Attribut(attributs, u"align");
+            alignementDonne = !align.isEmpty();
+            cellule->alignement = Alignement(align, parDefaut);
             const auto classe = classes.constFind(Attribut(attributs, u"class"));
             if (classe != classes.cend()) {
                 cellule->gras = classe->gras;
                 cellule->fond = classe->fond;
             }
+            // A page the view rewrote (after retouches) says it with attributes.
+            if (const QColor fond(Attribut(attributs, u"bgcolor")); !cellule->fond.isValid() && fond.isValid())
+                cellule->fond = fond;
             cellule->gras = cellule->gras || nom == u"TH";
             debutCellule = m.capturedEnd();
         }

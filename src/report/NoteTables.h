@@ -37,3 +37,8 @@ struct TableauNote {
 // the first whose first cell is a number (a section's row); a table with no
 // such row has only its title row as heading.
 QList<TableauNote> LireTableauxNote(const QString& html);
+
+// The tables of a page the view rewrote after the user retouched it: Qt's
+// rewrite drops the declared column widths, which are taken back from the
+// page as it was built (pageOrigine) for every table of the same columns.
+QList<TableauNote> LireTableauxNote(const QString& html, const QString& pageOrigine);

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include "CliRun.h"
+#include "support/PdfReader.h"
 
 #include <gtest/gtest.h>
 
@@ -95,6 +96,23 @@ TEST_F(DocumentNote, PdfHasPrintedPages)
     EXPECT_TRUE(octets.startsWith("%PDF-"));
     EXPECT_TRUE(octets.contains("/Type /Page\n") || octets.contains("/Type /Page\r") || octets.contains("/Type /Page "));
     EXPECT_TRUE(octets.trimmed().endsWith("%%EOF"));
+}
+
+TEST_F(DocumentNote, PdfIsTheDeliverableReportWithItsTitleBlockAndDrawing)
+{
+    if (!OutilsPdfPresents())
+        GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext, pdftoppm) absent";
+    const QString pdf = dossier.filePath(QStringLiteral("rapport.pdf"));
+    const Execution note = LancerCli({QStringLiteral("note"), chemin, QStringLiteral("--calcul"), QStringLiteral("Poussé"),
+                                   QStringLiteral("-o"), pdf});
+    EXPECT_EQ(note.status, 1) << note.err.toStdString();
+    const int pages = PagesPdf(pdf);
+    ASSERT_EQ(pages, 3);
+    const QString premiere = TextePdf(pdf, 1, 1);
+    for (const QString& attendu : {QStringLiteral("église.Tolvane"), QStringLiteral("Poussé"),
+                                   QStringLiteral("Résultat : NON CONFORME"), QStringLiteral("page 1 / 3")})
+        EXPECT_TRUE(premiere.contains(attendu)) << attendu.toStdString() << "\n" << premiere.toStdString();
+    EXPECT_TRUE(TextePdf(pdf, 2, 2).contains(QStringLiteral("Dessin du contrefort")));
 }
 
 TEST_F(DocumentNote, RefusalsGoToStandardErrorWithTheirStatus)

@@ -49,3 +49,20 @@ TEST(PageResultats, ReserveInWordsForEachKind)
     for (const auto& c : cas)
         EXPECT_EQ(TexteReserveCalcul(c.reserve), QString::fromUtf8(c.texte));
 }
+
+TEST(PageResultats, ReserveInTheReportSummaryForEachKind)
+{
+    using G = TReserveCharge::Genre;
+    const struct {
+        TReserveCharge reserve;
+        const char* texte;
+    } cas[] = {
+        {{G::Valeur, 1.85}, "1.85"},
+        {{G::Valeur, 1}, "1.00"},
+        {{G::Valeur, 0.48}, "0.48 (conforme seulement avec des charges variables réduites)"},
+        {{G::AuDela, 100}, "> 100"},
+        {{G::Aucune, 0}, "aucune, les charges permanentes seules ne sont pas conformes"},
+    };
+    for (const auto& c : cas)
+        EXPECT_EQ(TexteReserveSynthese(c.reserve), QString::fromUtf8(c.texte));
+}

@@ -79,3 +79,41 @@ TEST(NoteTables, TheRealNoteGivesEveryTableItsRows)
     }
     EXPECT_GE(tablesDeSections, 2);
 }
+
+TEST(NoteTables, APageTheViewRewroteKeepsColoursBoldAlignmentAndTheBuiltWidths)
+{
+    // Qt's rewrite of a retouched note: no classes, no columns; colours as
+    // attributes, bold and alignment on the paragraphs.
+    const QString retouchee = QStringLiteral(
+        "<html><head><style type=\"text/css\">p, li { white-space: pre-wrap; }</style></head>"
+        "<body style=\" font-weight:400;\"><table border=\"2\" width=\"95%\" cellspacing=\"0\" cellpadding=\"2\">"
+        "<tr>\n<td>\n<p align=\"center\" style=\" margin-top:0px;\"><span style=\" font-weight:700;\">section</span></p></td>"
+        "\n<td>\n<p align=\"right\" style=\" margin-top:0px;\"><span style=\" font-family:'Calibri';\">revu</span></p></td></tr>"
+        "<tr>\n<td>\n<p align=\"center\"><span>1</span></p></td>"
+        "\n<td bgcolor=\"#92d050\">\n<p align=\"center\"><span style=\" font-weight:700; background-color:#92d050;\">4 %</span></p></td></tr>"
+        "</table></body></html>");
+    const QString origine = QStringLiteral(
+        "<style>TD.OK { font-weight: bold; background-color: #92D050 }</style>"
+        "<TABLE width=\"95%\"><COLGROUP><COL width=\"10%\"><COL width=\"30%\"></COLGROUP>"
+        "<TR><TD>section</TD><TD>valeur</TD></TR><TR><TD>1</TD><TD class=\"OK\">4 %</TD></TR></TABLE>");
+
+    const QList<TableauNote> seule = LireTableauxNote(retouchee);
+    ASSERT_EQ(seule.size(), 1);
+    ASSERT_EQ(seule[0].lignes.size(), 2);
+    const CelluleNote& titre = seule[0].lignes[0].cellules[0];
+    EXPECT_TRUE(titre.gras);
+    EXPECT_EQ(titre.alignement, Qt::AlignHCenter);
+    const CelluleNote& revu = seule[0].lignes[0].cellules[1];
+    EXPECT_EQ(revu.texte, QStringLiteral("revu"));
+    EXPECT_FALSE(revu.gras);
+    EXPECT_EQ(revu.alignement, Qt::AlignRight);
+    const CelluleNote& niveau = seule[0].lignes[1].cellules[1];
+    EXPECT_TRUE(niveau.gras);
+    EXPECT_EQ(niveau.fond, QColor(0x92, 0xD0, 0x50));
+    EXPECT_DOUBLE_EQ(seule[0].colonnes[0], 0.5) << "equal widths when nothing says otherwise";
+
+    const QList<TableauNote> avecOrigine = LireTableauxNote(retouchee, origine);
+    ASSERT_EQ(avecOrigine.size(), 1);
+    EXPECT_DOUBLE_EQ(avecOrigine[0].colonnes[0], 0.25);
+    EXPECT_EQ(avecOrigine[0].lignes[0].cellules[1].texte, QStringLiteral("revu")) << "the texts stay the retouched ones";
+}

@@ -5,17 +5,9 @@
 #include "app/cli/CliSupport.h"
 
 #include "drawing/ButtressDrawing.h"
-#include "drawing/DrawingCommands.h"
-#include "drawing/DrawingRenderer.h"
+#include "drawing/DrawingExport.h"
 
-#include <QBuffer>
-#include <QFileInfo>
-#include <QImage>
-#include <QPageSize>
-#include <QPainter>
-#include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSvgGenerator>
 #include <cstdio>
 
 namespace {
@@ -123,74 +115,10 @@ QString LireOptions(const QStringList& args, OptionsCli& o)
     if (!o.calculDonne)
         return QStringLiteral("Nom du calcul manquant (--calcul NOM)");
     if (!o.sortie.isEmpty()) {
-        const QString suffixe = QFileInfo(o.sortie).suffix().toLower();
-        if (suffixe != QStringLiteral("png") && suffixe != QStringLiteral("pdf") && suffixe != QStringLiteral("svg"))
+        if (FormatExportDessin(o.sortie).isEmpty())
             return QStringLiteral("Format de fichier non reconnu : %1 (.png, .pdf ou .svg)").arg(o.sortie);
     }
     return {};
-}
-
-// The whole drawing, load arrows included, fitted to the picture.
-void Peindre(QPainter& painter, QSize taille, const DessinContrefort& dessin)
-{
-    const EtendueDessin etendue = EtendueCommandes(LireCommandesDessin(dessin.texte), dessin.etendue);
-    PeindreDessinAjuste(painter, dessin.texte, etendue, taille, kCouleurFondDessin);
-}
-
-// Qt writes the SVG title as it is given: a calculation named "a & b" or
-// "<script>" would make a malformed picture, or markup. Qt gets a plain token,
-// replaced here by the escaped title.
-const QByteArray kJetonTitreSvg = "JETON-TITRE-TOLVANE";
-
-QByteArray AvecTitreSvg(QByteArray svg, const QString& titre)
-{
-    return svg.replace("<title>" + kJetonTitreSvg + "</title>",
-                       "<title>" + SansCaracteresDeControle(titre).toHtmlEscaped().toUtf8() + "</title>");
-}
-
-// The picture's bytes, empty when the painter could not start.
-QByteArray Rendre(const QString& suffixe, QSize taille, const DessinContrefort& dessin, const QString& titre)
-{
-    QByteArray octets;
-    QBuffer tampon(&octets);
-    tampon.open(QIODevice::WriteOnly);
-    if (suffixe == QStringLiteral("png")) {
-        QImage image(taille, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        Peindre(painter, taille, dessin);
-        painter.end();
-        if (!image.save(&tampon, "PNG"))
-            return {};
-    } else if (suffixe == QStringLiteral("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&tampon);
-        svg.setSize(taille);
-        svg.setViewBox(QRect(QPoint(0, 0), taille));
-        svg.setResolution(96);
-        svg.setTitle(QString::fromLatin1(kJetonTitreSvg));
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return {};
-        Peindre(painter, taille, dessin);
-        painter.end();
-        tampon.close();
-        return AvecTitreSvg(octets, titre);
-    } else {
-        QPdfWriter pdf(&tampon);
-        pdf.setTitle(titre);
-        pdf.setCreator(QStringLiteral("Tolvane"));
-        pdf.setResolution(96);
-        pdf.setPageSize(QPageSize(QSizeF(taille.width() * 72.0 / 96, taille.height() * 72.0 / 96), QPageSize::Point,
-                                  QString(), QPageSize::ExactMatch));
-        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return {};
-        Peindre(painter, QSize(pdf.width(), pdf.height()), dessin);
-        painter.end();
-    }
-    return octets;
 }
 
 } // namespace
@@ -222,8 +150,8 @@ int CommandeDessin(const QStringList& args)
             EcrireFlux(stdout, dessin.texte);
         if (o.sortie.isEmpty())
             return calcul.statut;
-        const QString suffixe = QFileInfo(o.sortie).suffix().toLower();
-        const QByteArray image = Rendre(suffixe, o.taille, dessin, QStringLiteral("Dessin - %1").arg(o.calcul));
+        const QString suffixe = FormatExportDessin(o.sortie);
+        const QByteArray image = RendreDessin(suffixe, o.taille, dessin, QStringLiteral("Dessin - %1").arg(o.calcul));
         if (image.isEmpty()) {
             ErreurCli(QStringLiteral("Le dessin n'a pas pu être rendu en %1").arg(suffixe.toUpper()));
             return 3;

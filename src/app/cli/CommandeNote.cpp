@@ -1,15 +1,17 @@
 #include "app/cli/CliCommands.h"
 #include "app/cli/CliSupport.h"
 
+#include "documents/Calcul.h"
+#include "frame/ReportInput.h"
 #include "report/CalculationNote.h"
-#include "report/NotePdf.h"
 
 #include <QFileInfo>
 #include <cstdio>
 
 namespace {
 
-const char* const kUsageNote = "Usage : tolvane-cli note DOCUMENT --calcul NOM [--donnees] [-o FICHIER]\n";
+const char* const kUsageNote = "Usage : tolvane-cli note DOCUMENT --calcul NOM [--donnees] [-o FICHIER]\n"
+    "  -o FICHIER.pdf   écrit le rapport complet (cartouche, synthèse, dessin, note)\n";
 
 struct OptionsNote {
     QString document;
@@ -76,7 +78,17 @@ int CommandeNote(const QStringList& args)
         }
         QByteArray octets;
         if (QFileInfo(options.sortie).suffix().compare(QStringLiteral("pdf"), Qt::CaseInsensitive) == 0) {
-            octets = NotePdf(page, QStringLiteral("Note de calcul - %1").arg(options.calcul));
+            // A PDF is handed over: the whole report, title block, summary and drawing included.
+            const TCalcul* tcalcul = calcul.document->TabToCalcul(options.calcul);
+            if (!tcalcul) {
+                ErreurCli(QStringLiteral("Le calcul « %1 » est introuvable").arg(options.calcul));
+                return 3;
+            }
+            octets = RapportPdf(EntreeRapportCalcul(*calcul.document, *tcalcul, page));
+            if (octets.isEmpty()) {
+                ErreurCli(QStringLiteral("Le rapport n'a pas pu être rendu en PDF"));
+                return 3;
+            }
         } else {
             // The page declares no character set: the byte-order mark tells a
             // browser that the accents are UTF-8.

@@ -2,6 +2,7 @@
 
 #include "documents/FichPb.h"
 #include "documents/gui/FPropEdit.h"
+#include "drawing/gui/DrawingExportDialog.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
@@ -65,6 +66,12 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
                     Enregistrer(fenetre, dossier, QStringLiteral("page-dessin-ligne-de-poussee.png"));
                     ligne->setChecked(false);
                 }
+                // The dialog of "Exporter le dessin...", shown without waiting for an answer.
+                DrawingExportDialog exportDessin(&fenetre);
+                exportDessin.show();
+                QCoreApplication::processEvents();
+                exportDessin.grab().save(QDir(dossier).filePath(QStringLiteral("dialogue-export-dessin.png")));
+                exportDessin.close();
                 pages->setCurrentIndex(2);
                 Enregistrer(fenetre, dossier, QStringLiteral("page-resultats.png"));
             }

@@ -2,21 +2,28 @@
 
 #include "documents/Calcul.h"
 #include "documents/FichPb.h"
+#include "drawing/DrawingExport.h"
 #include "drawing/gui/ButtressDrawingView.h"
+#include "drawing/gui/DrawingExportDialog.h"
 #include "drawing/gui/DrawingOptionsPanel.h"
 #include "drawing/gui/FrmPbx.h"
 #include "editing/gui/DcRelais.h"
 #include "editing/gui/Navigator.h"
+#include "frame/ReportInput.h"
 #include "frame/gui/SheetGridModel.h"
 #include "model/ButtressText.h"
 #include "report/gui/CalculationNoteView.h"
+#include "report/CalculationNote.h"
 #include "report/gui/NoteView.h"
+#include "report/gui/ReportOutput.h"
 #include "settings/WinReg.h"
 #include "shell/DocumentSession.h"
 #include "util/PlatformServices.h"
 
 #include <QCheckBox>
 #include <QCursor>
+#include <QDir>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -187,6 +194,14 @@ QWidget* TFTolvane::creerPageDessin()
     PnDessin->setObjectName(QStringLiteral("PnDessin"));
     ligne->addWidget(PnDessin, 1);
     connect(PnOptions, &DrawingOptionsPanel::optionsChangees, this, &TFTolvane::AfficherDessin);
+    // Under the display options, so the picture exported is the one just chosen.
+    BtExporterDessin = new QPushButton(QStringLiteral("Exporter le dessin..."), PnOptions);
+    BtExporterDessin->setObjectName(QStringLiteral("BtExporterDessin"));
+    BtExporterDessin->setToolTip(QStringLiteral("Enregistrer le dessin en PNG, SVG ou PDF, à la taille choisie"));
+    BtExporterDessin->setAccessibleName(QStringLiteral("Exporter le dessin"));
+    if (auto* colonneOptions = qobject_cast<QBoxLayout*>(PnOptions->layout()))
+        colonneOptions->addWidget(BtExporterDessin);
+    connect(BtExporterDessin, &QPushButton::clicked, this, &TFTolvane::ExporterDessin);
     return page;
 }
 
@@ -221,8 +236,20 @@ QWidget* TFTolvane::creerPageResultats()
     BtResultatsPP->setObjectName(QStringLiteral("BtResultatsPP"));
     BtResultatsPP->setToolTip(QStringLiteral("Copier la note de calcul dans le presse-papiers"));
     connect(BtResultatsPP, &QPushButton::clicked, this, [this] { CopierDocumentHtml(*WB); });
+    BtImprimer = new QPushButton(QStringLiteral("Imprimer..."), page);
+    BtImprimer->setObjectName(QStringLiteral("BtImprimer"));
+    BtImprimer->setToolTip(QStringLiteral("Imprimer le rapport : cartouche, synthèse, dessin et note de calcul"));
+    BtImprimer->setAccessibleName(QStringLiteral("Imprimer le rapport"));
+    connect(BtImprimer, &QPushButton::clicked, this, &TFTolvane::ImprimerRapport);
+    BtExporterPdf = new QPushButton(QStringLiteral("Exporter en PDF..."), page);
+    BtExporterPdf->setObjectName(QStringLiteral("BtExporterPdf"));
+    BtExporterPdf->setToolTip(QStringLiteral("Enregistrer le rapport complet dans un fichier PDF"));
+    BtExporterPdf->setAccessibleName(QStringLiteral("Exporter le rapport en PDF"));
+    connect(BtExporterPdf, &QPushButton::clicked, this, &TFTolvane::ExporterRapportPdf);
     barre->addWidget(CkBxListDonnees);
     barre->addStretch();
+    barre->addWidget(BtImprimer);
+    barre->addWidget(BtExporterPdf);
     barre->addWidget(BtResultatsPP);
     colonne->addLayout(barre);
 
@@ -296,7 +323,7 @@ void TFTolvane::AfficherVerdict(TDonneesAppli& DA)
     PnStatutCalcul->setPalette(palette);
     // The verdict is shown once per calculation run; the reserve costs about
     // twenty runs more, still a fraction of a second for a large buttress.
-    PnReserve->setText(TexteReserveCalcul(CalculerReserve(DA.Data)));
+    PnReserve->setText(niveau < 0 ? QString() : TexteReserveCalcul(CalculerReserve(DA.Data)));
 }
 
 void TFTolvane::afficherSurRelais(bool multiaff, const QString& valeur)
@@ -437,4 +464,95 @@ void TFTolvane::showEvent(QShowEvent* event)
         FLargeurAppliquee = true;
         appliquerLargeurFiche();
     }
+}
+
+bool TFTolvane::EntreeRapportCourante(EntreeRapport& entree) const
+{
+    TDonneesAppli* DA = ModeleCourant();
+    const TFichPb* document = FSession.Document();
+    if (!DA || !document)
+        return false;
+    const TCalcul* calcul = nullptr;
+    for (const QList<TCalcul*>& liste : {document->Calculs(), document->CalculsMisDeCote()})
+        for (const TCalcul* c : liste)
+            if (c && c->DAP.get() == DA)
+                calcul = c;
+    if (!calcul)
+        return false;
+    // The note as the user sees it: Qt's rewrite of the page only when it
+    // holds retouches, the note's own page otherwise.
+    const bool retouchee = WB->ADocument() && WB->document()->isModified();
+    QString page;
+    if (retouchee)
+        page = WB->toHtml();
+    else if (WB->ADocument() && !WB->PageChargee().isEmpty())
+        page = WB->PageChargee();
+    else
+        page = PageNdC(DA->Data, CkBxListDonnees->isChecked());
+    entree = EntreeRapportCalcul(*document, *calcul, page);
+    if (retouchee)
+        entree.pageNoteOrigine = WB->PageChargee();
+    entree.optionsDessin = PnOptions->Options();
+    return true;
+}
+
+QString TFTolvane::nomExportPropose() const
+{
+    QString nom;
+    if (const TDonneesAppli* DA = ModeleCourant())
+        for (const TCalcul* c : FSession.Document()->Calculs())
+            if (c && c->DAP.get() == DA)
+                nom = c->nomtab;
+    // A tab's name may hold what a file name cannot.
+    for (QChar& c : nom)
+        if (c == u'/' || c == u'\\' || c.category() == QChar::Other_Control)
+            c = u'_';
+    if (nom.trimmed().isEmpty())
+        nom = QStringLiteral("contrefort");
+    const TFichPb* document = FSession.Document();
+    if (!document || document->pathF.isEmpty())
+        return nom;
+    return QFileInfo(document->pathF).absoluteDir().filePath(nom);
+}
+
+bool TFTolvane::preparerRapport(EntreeRapport& entree)
+{
+    TDonneesAppli* DA = ModeleCourant();
+    if (!DA)
+        return false;
+    // Data refused by the calculation keep the results of an earlier one: a
+    // report would hand over a verdict that is not that of its data.
+    if (DA->ResultatCalcul() == -1) {
+        services().showMessage(QStringLiteral("Les données de ce calcul sont invalides : corrigez-les sur la page "
+                                              "« Données » avant d'imprimer ou d'exporter le rapport."),
+                               PlatformServices::Icon::Warning);
+        return false;
+    }
+    return EntreeRapportCourante(entree);
+}
+
+void TFTolvane::ImprimerRapport()
+{
+    EntreeRapport entree;
+    if (preparerRapport(entree))
+        ::ImprimerRapport(this, entree);
+}
+
+void TFTolvane::ExporterRapportPdf()
+{
+    EntreeRapport entree;
+    if (preparerRapport(entree))
+        ::ExporterRapportPdf(entree, nomExportPropose());
+}
+
+void TFTolvane::ExporterDessin()
+{
+    TDonneesAppli* DA = ModeleCourant();
+    if (!DA)
+        return;
+    // Built on a copy: the export must not change the scales of the model shown.
+    TData donnees = DA->Data;
+    const DessinContrefort dessin = ConstruireDessin(donnees, PnOptions->Options());
+    ::ExporterDessin(this, dessin, QStringLiteral("Dessin - %1").arg(QFileInfo(nomExportPropose()).fileName()),
+                     nomExportPropose());
 }

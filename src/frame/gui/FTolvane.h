@@ -4,6 +4,7 @@
 #include "frame/SheetEditing.h"
 
 #include <QWidget>
+#include <functional>
 #include <map>
 
 class DrawingOptionsPanel;
@@ -24,6 +25,7 @@ class TModeleFiche;
 class TNavigator;
 class TWinReg;
 class TdcRelais;
+struct EntreeRapport;
 
 // Buttress frame.
 // The calculation page of the main window: the data-entry sheet with the
@@ -68,6 +70,14 @@ public:
     // open document).
     TDonneesAppli* ModeleCourant() const;
 
+    // The deliverable report of the calculation shown, with the note as the
+    // view shows it (retouches included); false when no calculation is shown.
+    bool EntreeRapportCourante(EntreeRapport& entree) const;
+    // The commands of the results page and of the page "Dessin".
+    void ImprimerRapport();
+    void ExporterRapportPdf();
+    void ExporterDessin();
+
     QSize sizeHint() const override { return {783, 615}; }
 
 protected:
@@ -94,6 +104,9 @@ public:
     QCheckBox* CkBxListDonnees = nullptr;
     QPushButton* BtResultatsPP = nullptr;
     NoteView* WB = nullptr;
+    QPushButton* BtImprimer = nullptr;
+    QPushButton* BtExporterPdf = nullptr;
+    QPushButton* BtExporterDessin = nullptr;
     QAction* ActionSection(CommandeSection commande) const { return FActions.at(commande); }
     const TFicheContrefort& Fiche() const { return FFiche; }
 
@@ -108,6 +121,11 @@ private:
     void valeurSaisie();
     void rechargerGrille();
     void appliquerLargeurFiche();
+    // The file name offered by the export commands: the calculation's name
+    // in the document's folder, without extension.
+    QString nomExportPropose() const;
+    // The report's input, or false after telling the user why there is none.
+    bool preparerRapport(EntreeRapport& entree);
 
     TDocumentSession& FSession;
     TWinReg* FWR;
