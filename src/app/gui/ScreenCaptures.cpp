@@ -1,5 +1,8 @@
 #include "app/gui/ScreenCaptures.h"
 
+#include "settings/NoteTexts.h"
+#include "settings/gui/FSelLangue.h"
+#include "settings/gui/FinfoRev.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
@@ -15,6 +18,23 @@ void Enregistrer(TFBaseM2& fenetre, const QString& dossier, const QString& nom)
 {
     QCoreApplication::processEvents();
     fenetre.grab().save(QDir(dossier).filePath(nom));
+}
+
+// The language dialog and the revision window, each grabbed on its own.
+void CapturerLangueEtRevision(TFBaseM2& fenetre, const QString& dossier)
+{
+    TFSelLangue langue(&fenetre);
+    langue.Preparer(TextesNdC());
+    langue.show();
+    QCoreApplication::processEvents();
+    langue.grab().save(QDir(dossier).filePath(QStringLiteral("langue.png")));
+    langue.close();
+    if (TFinfoRev* revision = fenetre.FinfoRev()) {
+        revision->show();
+        QCoreApplication::processEvents();
+        revision->grab().save(QDir(dossier).filePath(QStringLiteral("revision.png")));
+        revision->close();
+    }
 }
 
 } // namespace
@@ -38,6 +58,7 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
                 Enregistrer(fenetre, dossier, QStringLiteral("page-resultats.png"));
             }
         }
+        CapturerLangueEtRevision(fenetre, dossier);
         fenetre.close();
     });
 }
