@@ -191,3 +191,33 @@ TEST_F(DemarrageAideEtLangue, RevisionWindowAtTheFirstStartUntilTickedThenTheAbo
     Demarrer();
     EXPECT_EQ(revisionsMontrees, 2) << "ticked for this revision";
 }
+
+TEST_F(DemarrageAideEtLangue, ApplicationFolderThatCannotHoldTheMemoFolderDoesNotStopTheStart)
+{
+    // The application's folder cannot receive AIDE_PERSO (a plain file stands
+    // in its way, whoever runs the test); the user's data folder is a
+    // temporary one, then one that cannot be made either.
+    const QString bloque = application.filePath(QStringLiteral("bin"));
+    QFile fichier(bloque);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.close();
+    setDossierApplication(bloque);
+    QTemporaryDir donnees;
+    const QByteArray ancien = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", donnees.path().toUtf8());
+
+    Demarrer();
+    EXPECT_TRUE(fenetre->AidePerso().Dossier().startsWith(donnees.path())) << fenetre->AidePerso().Dossier().toStdString();
+    EXPECT_TRUE(QFileInfo(fenetre->AidePerso().Dossier()).isDir());
+    EXPECT_TRUE(plateforme.messages.empty());
+
+    qputenv("XDG_DATA_HOME", bloque.toUtf8());
+    Demarrer();
+    if (ancien.isEmpty())
+        qunsetenv("XDG_DATA_HOME");
+    else
+        qputenv("XDG_DATA_HOME", ancien);
+    ASSERT_EQ(plateforme.messages.size(), 1u);
+    EXPECT_TRUE(plateforme.messages.front().startsWith(QStringLiteral("impossible de créer le répertoire AIDE_PERSO : ")));
+    EXPECT_NE(fenetre->FinfoRev(), nullptr) << "the start-up went on to its end";
+}
