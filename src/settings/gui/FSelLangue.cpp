@@ -1,7 +1,5 @@
 #include "settings/gui/FSelLangue.h"
 
-#include <algorithm>
-
 #include <QComboBox>
 #include <QCursor>
 #include <QDialogButtonBox>
@@ -10,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 TFSelLangue::TFSelLangue(QWidget* parent)
     : QDialog(parent)

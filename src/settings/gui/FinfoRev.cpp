@@ -26,12 +26,12 @@ TFinfoRev::TAffichage& AffichageDemarrage()
 
 std::unique_ptr<TFinfoRev> TFinfoRev::Creer(QWidget* parent, const QString& revision)
 {
-    std::unique_ptr<TFinfoRev> fenetre(new TFinfoRev(parent, revision));
+    auto fenetre = std::make_unique<TFinfoRev>(Cle(), parent, revision);
     fenetre->FWR->ChargeFenReg({});
     return fenetre;
 }
 
-TFinfoRev::TFinfoRev(QWidget* parent, const QString& revision)
+TFinfoRev::TFinfoRev(Cle, QWidget* parent, const QString& revision)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , FChoix(revision)
     , FWR(std::make_unique<TWinReg>())

@@ -26,6 +26,14 @@ public:
     // The window with its settings already loaded (the main window's store
     // must be loaded). revision: the text of LbRev and of the stored value.
     static std::unique_ptr<TFinfoRev> Creer(QWidget* parent, const QString& revision = NumRevision());
+
+    // Only Creer holds the key: a window made otherwise would miss its
+    // settings, and with them its start-up display.
+    class Cle {
+        friend class TFinfoRev;
+        Cle() = default;
+    };
+    TFinfoRev(Cle, QWidget* parent, const QString& revision);
     ~TFinfoRev() override;
 
     // At the end of the start-up: shows the window when due, at most once a
@@ -51,7 +59,6 @@ public:
     QPushButton* OKBtn = nullptr;
 
 private:
-    TFinfoRev(QWidget* parent, const QString& revision);
     void WRChargeReg();
     void WRRangeReg();
     void CentrerSurEcran();
