@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DonneesAppli.h"
+#include "util/ApplicationFolder.h"
 #include "util/TextFiles.h"
 
 #include <QCoreApplication>
@@ -21,6 +22,10 @@ int ExecuterTests(int argc, char* argv[])
     QCoreApplication::setOrganizationName(QStringLiteral("Vok"));
     QCoreApplication::setApplicationName(QStringLiteral("Tolvane"));
     TDonneesAppli::setDefaultFolder(home.path());
+    // The application's own files (note texts, personal help folder) and no
+    // revision window waiting at start-up.
+    setDossierApplication(home.path());
+    qputenv("TOLVANE_SANS_FENETRE_REVISION", "1");
     setFileRetryWait([](int) {});
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -3,6 +3,9 @@
 #include "documents/FichPb.h"
 #include "documents/gui/FPropEdit.h"
 #include "drawing/gui/DrawingExportDialog.h"
+#include "settings/NoteTexts.h"
+#include "settings/gui/FSelLangue.h"
+#include "settings/gui/FinfoRev.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
@@ -43,6 +46,23 @@ void CapturerProprietes(TFBaseM2& fenetre, const QString& dossier)
     dialogue->hide();
 }
 
+// The language dialog and the revision window, each grabbed on its own.
+void CapturerLangueEtRevision(TFBaseM2& fenetre, const QString& dossier)
+{
+    TFSelLangue langue(&fenetre);
+    langue.Preparer(TextesNdC());
+    langue.show();
+    QCoreApplication::processEvents();
+    langue.grab().save(QDir(dossier).filePath(QStringLiteral("langue.png")));
+    langue.close();
+    if (TFinfoRev* revision = fenetre.FinfoRev()) {
+        revision->show();
+        QCoreApplication::processEvents();
+        revision->grab().save(QDir(dossier).filePath(QStringLiteral("revision.png")));
+        revision->close();
+    }
+}
+
 } // namespace
 
 void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
@@ -77,6 +97,7 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
             }
         }
         CapturerProprietes(fenetre, dossier);
+        CapturerLangueEtRevision(fenetre, dossier);
         fenetre.close();
     });
 }

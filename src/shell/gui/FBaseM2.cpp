@@ -6,12 +6,18 @@
 #include "editing/gui/DcMemo.h"
 #include "editing/gui/DcPanneau.h"
 #include "files/DocFich.h"
+#include "settings/NoteTexts.h"
 #include "settings/WinReg.h"
+#include "settings/gui/AidePerso.h"
+#include "settings/gui/FSelLangue.h"
+#include "settings/gui/FinfoRev.h"
 #include "settings/gui/PlacedWidget.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/ApplicationIcon.h"
 #include "shell/gui/DcTabControl.h"
+#include "util/ApplicationFolder.h"
 #include "util/DoUndo.h"
+#include "util/Errors.h"
 #include "util/PlatformServices.h"
 
 #include <QAction>
@@ -88,6 +94,7 @@ TFBaseM2::TFBaseM2(TFabriqueCadre fabriqueCadre, QWidget* parent)
     qApp->installEventFilter(this);
     setWindowTitle(QStringLiteral("Tolvane"));
     FSession->MAJCommandes();
+    LierAideEtLangue();
 }
 
 // The widgets that name the session's objects go before the session: the tab
@@ -273,6 +280,7 @@ void TFBaseM2::DebutAppli(const QStringList& documents)
     association._1ext = QStringLiteral("Tolvane");
     association._2titre = QStringLiteral("fichier Tolvane ");
     association.TestAssoc = true;
+    PreparerAideEtLangue();
     // Loads the settings (WRChargeReg), runs DFDebutAppli, opens the document
     // named on the command line and refreshes the commands.
     FDF->DebutAppli(documents);
@@ -336,12 +344,14 @@ void TFBaseM2::CommandeFichier(const std::function<void()>& commande)
 void TFBaseM2::DFDebutAppli()
 {
     CreerPropEdit();
+    CreerFenetreRevision();
     HebergerCadre(*FPnData);
     // The calculation page never gets smaller than the frame, nor the general
     // page than its memo: the pages' panel keeps room for the larger of both.
     const QSize data = FCadre ? FCadre->TailleMinimale() : FPnData->minimumSizeHint();
     const QSize pg = FPnPG->minimumSizeHint();
     FPnPgs->setMinimumSize(data.expandedTo(pg));
+    FFinfoRev->InitialShow();
 }
 
 void TFBaseM2::HebergerCadre(QWidget& panel)
@@ -427,6 +437,7 @@ bool TFBaseM2::FormCloseQuery()
 void TFBaseM2::FormClose()
 {
     FPanneau->ArreterSuiviFocus();
+    RangerFenetreRevision();
     FDF->FinAppli();
 }
 
@@ -541,4 +552,60 @@ void TFBaseM2::MIproprietesClick()
     CreerPropEdit();
     if (const auto entrees = FPropEdit->Editer(document->FH))
         FSession->ModifierProprietes(*entrees);
+}
+
+// Language, personal help and revision window
+
+void TFBaseM2::LierAideEtLangue()
+{
+    FAidePerso = std::make_unique<TAidePerso>();
+    MILangue->setEnabled(true);
+    MiAbout->setEnabled(true);
+    connect(MILangue, &QAction::triggered, this, [this] { MILangueClick(); });
+    connect(MiAbout, &QAction::triggered, this, [this] { MiAboutClick(); });
+}
+
+void TFBaseM2::PreparerAideEtLangue()
+{
+    try {
+        FAidePerso->CreerMenuAidePerso(*MIAidePersonnalisee, QStringLiteral("*.*"), DossierApplication());
+    } catch (const EInOutError& e) {
+        // Without a folder for the memo files the rest of the start-up goes on.
+        services().showMessage(e.message(), PlatformServices::Icon::Warning, QStringLiteral("Aide personnalisée"));
+    }
+    if (ChargerTextesNdC(CheminTextesNdC(), false))
+        AfficherLangue();
+    else
+        MILangue->setVisible(false);
+}
+
+void TFBaseM2::AfficherLangue() { MILangue->setText(QStringLiteral("Langue (") + LangueActive() + u')'); }
+
+void TFBaseM2::MILangueClick()
+{
+    if (ChoisirLangue(CheminTextesNdC()))
+        AfficherLangue();
+}
+
+void TFBaseM2::CreerFenetreRevision()
+{
+    FFinfoRev = TFinfoRev::Creer(this);
+    FFinfoRev->setWindowTitle(QStringLiteral("Tolvane"));
+    FFinfoRev->MemoRev->setPlainText(QStringLiteral("Tolvane - calcul de tolvanes\n"
+                                                    "Stabilité des contreforts en maçonnerie, documents au format 5_1"));
+}
+
+void TFBaseM2::RangerFenetreRevision()
+{
+    if (!FFinfoRev)
+        return;
+    // A revision window still open at start-up goes with the main window.
+    FFinfoRev->close();
+    FFinfoRev->RangerReglages();
+}
+
+void TFBaseM2::MiAboutClick()
+{
+    if (FFinfoRev)
+        FFinfoRev->executer();
 }

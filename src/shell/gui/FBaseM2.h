@@ -12,7 +12,9 @@ class QAction;
 class QGroupBox;
 class QMenu;
 class QToolBar;
+class TAidePerso;
 class TDocFich;
+class TFinfoRev;
 class TDocumentSession;
 class TFPropEdit;
 class TWinReg;
@@ -64,6 +66,11 @@ public:
     QMenu* MiRecents = nullptr;
     QMenu* MIAidePersonnalisee = nullptr;
 
+    // The revision window, made by the start-up; nullptr before.
+    TFinfoRev* FinfoRev() const { return FFinfoRev.get(); }
+    // The menu "Aide personnalisée" and the memo files it opens.
+    TAidePerso& AidePerso() { return *FAidePerso; }
+
     // The buttress frame asks it before showing the drawing or the results.
     void CalculerSelection();
     // "Propriétés ...": the properties dialog on the open document's header;
@@ -109,6 +116,14 @@ private:
     void CommandeFichier(const std::function<void()>& commande);
     void Defaire(bool refaire);
     void CreerPropEdit();
+    // Language, personal help and revision window.
+    void LierAideEtLangue();
+    void PreparerAideEtLangue();
+    void AfficherLangue();
+    void CreerFenetreRevision();
+    void RangerFenetreRevision();
+    void MILangueClick();
+    void MiAboutClick();
 
     std::unique_ptr<TWinReg> FWR;
     std::unique_ptr<TDocumentSession> FSession;
@@ -116,6 +131,8 @@ private:
     std::unique_ptr<TLiaisonOnglets> FLiaison;
     TFabriqueCadre FFabriqueCadre;
     std::unique_ptr<TCadreContrefort> FCadre;
+    std::unique_ptr<TAidePerso> FAidePerso;
+    std::unique_ptr<TFinfoRev> FFinfoRev;
 
     // Child widgets (Qt parent ownership).
     QToolBar* FTBrEdit = nullptr;
