@@ -4,7 +4,9 @@
 #include "editing/gui/DcMemo.h"
 #include "editing/gui/DcPanneau.h"
 #include "files/DocFich.h"
+#include "settings/ConfigParameters.h"
 #include "settings/WinReg.h"
+#include "settings/gui/FConfig.h"
 #include "settings/gui/PlacedWidget.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/ApplicationIcon.h"
@@ -157,6 +159,8 @@ void TFBaseM2::CreerActions()
     connect(MiQuitter, &QAction::triggered, this, &QWidget::close);
     connect(MiCalcul, &QAction::triggered, this, [this] { MiCalculClick(); });
     connect(MiIndexAide, &QAction::triggered, this, [this] { AfficherAide(); });
+    MIoptions->setEnabled(true);
+    connect(MIoptions, &QAction::triggered, this, [this] { MIoptionsClick(); });
 }
 
 void TFBaseM2::CreerMenus()
@@ -387,6 +391,16 @@ void TFBaseM2::AfficherAide()
         services().showMessage(
             QStringLiteral("Aucun programme de ce poste ne sait afficher le fichier d'aide « %1 ».").arg(QDir::toNativeSeparators(fichier)),
             PlatformServices::Icon::Warning, QStringLiteral("Aide"));
+}
+
+void TFBaseM2::MIoptionsClick() { ChoisirDossierParDefaut(); }
+
+void TFBaseM2::ChoisirDossierParDefaut()
+{
+    const QString parametres = QStringLiteral("1") + kSeparateurConfig + QStringLiteral("dossier par défaut");
+    QString valeurs = FDF->DirDossDefaut();
+    if (ExecuterConfig(QStringLiteral("Configuration Tolvane"), parametres, valeurs))
+        FDF->setDirDossDefaut(ChampValeur(valeurs, 0));
 }
 
 void TFBaseM2::MiCalculClick()
