@@ -48,7 +48,7 @@ void TDelegueParametre::paint(QPainter* painter, const QStyleOptionViewItem& opt
                               index.data(Qt::DecorationRole).value<QColor>());
         } else {
             painter->setClipRect(zoneValeur);
-            painter->drawText(zoneValeur, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+            painter->drawText(zoneValeur.adjusted(kMargeValeur, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                               index.data(TModeleParametres::RoleValeur).toString());
         }
     }

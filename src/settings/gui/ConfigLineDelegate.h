@@ -14,6 +14,8 @@ public:
     static constexpr int kHauteurLigne = 18;
     static constexpr int kRetraitLibelle = 10;
     static constexpr int kRetraitCouleur = 2;
+    // Keeps a value clear of a label cut by the column.
+    static constexpr int kMargeValeur = 4;
 
     TDelegueParametre(QHeaderView& entete, QObject* parent = nullptr);
 

@@ -37,9 +37,9 @@ QVariant TModeleParametres::data(const QModelIndex& index, int role) const
             return CouleurDeValeur(FEdition.Valeur(row));
         return {};
     case Qt::ToolTipRole:
-        // Long paths are cut by the column: the tooltip shows them whole.
-        return EstTitre(p.type) || couleur ? QVariant() : QVariant(FEdition.Valeur(row));
     case Qt::AccessibleTextRole: {
+        // The column may cut the label and the value: the tooltip and
+        // assistive technologies get them whole.
         if (EstTitre(p.type))
             return p.libelle;
         const QString valeur = couleur ? QStringLiteral("couleur ") + CouleurDeValeur(FEdition.Valeur(row)).name()

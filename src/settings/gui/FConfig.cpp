@@ -43,6 +43,8 @@ TFConfig::TFConfig(Cle, const QString& parametres, const QString& valeurs)
     FHC->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     FHC->resizeSection(0, kLargeurColonneDessin);
     FHC->setFocusPolicy(Qt::NoFocus);
+    // As a scroll area the header would ask for room for scroll bars.
+    FHC->setFixedHeight(FHC->sizeHint().height() + 4);
     FHC->setAccessibleName(QStringLiteral("Largeur de la colonne des paramètres"));
 
     FModele = new TModeleParametres(FEdition, this);
