@@ -398,7 +398,9 @@ void TFBaseM2::MIoptionsClick() { ChoisirDossierParDefaut(); }
 void TFBaseM2::ChoisirDossierParDefaut()
 {
     const QString parametres = QStringLiteral("1") + kSeparateurConfig + QStringLiteral("dossier par défaut");
-    QString valeurs = FDF->DirDossDefaut();
+    // Without a folder of its own, new documents go to the current folder:
+    // that is the folder the user sees and may change.
+    QString valeurs = FDF->DirDossDefaut().isEmpty() ? QDir::currentPath() + u'/' : FDF->DirDossDefaut();
     if (ExecuterConfig(QStringLiteral("Configuration Tolvane"), parametres, valeurs))
         FDF->setDirDossDefaut(ChampValeur(valeurs, 0));
 }

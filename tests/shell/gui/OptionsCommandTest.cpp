@@ -80,3 +80,17 @@ TEST_F(CommandeOptions, CancellingKeepsTheDefaultFolder)
     Choisir(autre, false);
     EXPECT_EQ(fenetre->DF().DirDossDefaut(), initial);
 }
+
+TEST(CommandeOptionsSansDossier, WithoutADefaultFolderTheDialogShowsTheFolderNewDocumentsGoTo)
+{
+    FakePlatformServices plateforme;
+    TFBaseM2 fenetre; // settings not loaded: no default folder yet
+    ASSERT_TRUE(fenetre.DF().DirDossDefaut().isEmpty());
+    QString vu;
+    PendantDialogue<TFConfig>([&](TFConfig& f) {
+        vu = f.LbParams()->model()->index(0, 0).data(Qt::AccessibleTextRole).toString();
+    });
+    fenetre.MIoptions->trigger();
+    EXPECT_EQ(vu, QStringLiteral("dossier par défaut : ") + QDir::currentPath() + u'/');
+    EXPECT_TRUE(fenetre.DF().DirDossDefaut().isEmpty());
+}
