@@ -3,7 +3,9 @@
 #include "shell/DocumentSession.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
+#include "settings/gui/FConfig.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -15,6 +17,21 @@ void Enregistrer(TFBaseM2& fenetre, const QString& dossier, const QString& nom)
 {
     QCoreApplication::processEvents();
     fenetre.grab().save(QDir(dossier).filePath(nom));
+}
+
+// "&Options..." as the user opens it: the dialog is grabbed once it is up,
+// then cancelled.
+void CapturerOptions(TFBaseM2& fenetre, const QString& dossier)
+{
+    QTimer::singleShot(300, &fenetre, [dossier] {
+        auto* ouvert = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (auto* options = qobject_cast<TFConfig*>(ouvert))
+            options->grab().save(QDir(dossier).filePath(QStringLiteral("options.png")));
+        // Whatever is open is closed, so that the run always ends.
+        if (ouvert)
+            ouvert->reject();
+    });
+    fenetre.MIoptions->trigger();
 }
 
 } // namespace
@@ -38,6 +55,7 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
                 Enregistrer(fenetre, dossier, QStringLiteral("page-resultats.png"));
             }
         }
+        CapturerOptions(fenetre, dossier);
         fenetre.close();
     });
 }
