@@ -187,14 +187,18 @@ TEST_F(DialogueOptions, CancelReturnsFalseAndLeavesTheValuesUntouchedAfterEdits)
     QString valeurs = QStringLiteral("/tmp/");
     EXPECT_FALSE(ExecuterConfig(QStringLiteral("Configuration Tolvane"), kDossier, valeurs));
     EXPECT_EQ(valeurs, QStringLiteral("/tmp/"));
-    // Escape cancels as well.
+    // Escape cancels as well; a double click on the dialog's margin edits
+    // the selected line too.
+    QString tape;
     PendantDialogue<TFConfig>([&](TFConfig& f) {
         CliquerLigne(f, 0);
         platform.inputs = {QStringLiteral("/autre")};
-        QTest::mouseClick(f.BtModifier(), Qt::LeftButton);
+        QTest::mouseDClick(&f, Qt::LeftButton, {}, QPoint(3, 3));
+        tape = f.valtxt();
         QTest::keyClick(f.LbParams(), Qt::Key_Escape);
     });
     EXPECT_FALSE(ExecuterConfig(QStringLiteral("Configuration Tolvane"), kDossier, valeurs));
+    EXPECT_EQ(tape, QStringLiteral("/autre"));
     EXPECT_EQ(valeurs, QStringLiteral("/tmp/"));
 }
 
