@@ -37,17 +37,23 @@ std::optional<QString> FakePlatformServices::nextFileName()
     return given ? std::optional<QString>(name) : std::nullopt;
 }
 
-std::optional<QString> FakePlatformServices::openFileName(const QString&, const QString&, const QString&)
+std::optional<QString> FakePlatformServices::openFileName(const QString&, const QString& folder, const QString&)
 {
+    dialogFolders.push_back(folder);
     return nextFileName();
 }
 
-std::optional<QString> FakePlatformServices::saveFileName(const QString&, const QString&, const QString&)
+std::optional<QString> FakePlatformServices::saveFileName(const QString&, const QString& proposed, const QString&)
 {
+    dialogFolders.push_back(proposed);
     return nextFileName();
 }
 
-std::optional<QString> FakePlatformServices::folderName(const QString&, const QString&) { return nextFileName(); }
+std::optional<QString> FakePlatformServices::folderName(const QString&, const QString& folder)
+{
+    dialogFolders.push_back(folder);
+    return nextFileName();
+}
 
 void FakePlatformServices::setClipboardText(const QString& text)
 {

@@ -20,6 +20,8 @@ public:
     std::deque<Answer> answers;
     std::deque<std::optional<QString>> inputs;
     std::deque<std::optional<QString>> fileNames;
+    // The folder (or proposed path) each file or folder dialog opened on.
+    std::vector<QString> dialogFolders;
     QString clipboard;
     std::unique_ptr<QMimeData> clipboardMime;
     QImage clipboardImage;

@@ -9,8 +9,10 @@
 #include "shell/DocumentSession.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
+#include "settings/gui/FConfig.h"
 
 #include <QCheckBox>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QTabWidget>
@@ -63,6 +65,21 @@ void CapturerLangueEtRevision(TFBaseM2& fenetre, const QString& dossier)
     }
 }
 
+// "&Options..." as the user opens it: the dialog is grabbed once it is up,
+// then cancelled.
+void CapturerOptions(TFBaseM2& fenetre, const QString& dossier)
+{
+    QTimer::singleShot(300, &fenetre, [dossier] {
+        auto* ouvert = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (auto* options = qobject_cast<TFConfig*>(ouvert))
+            options->grab().save(QDir(dossier).filePath(QStringLiteral("options.png")));
+        // Whatever is open is closed, so that the run always ends.
+        if (ouvert)
+            ouvert->reject();
+    });
+    fenetre.MIoptions->trigger();
+}
+
 } // namespace
 
 void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
@@ -98,6 +115,7 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
         }
         CapturerProprietes(fenetre, dossier);
         CapturerLangueEtRevision(fenetre, dossier);
+        CapturerOptions(fenetre, dossier);
         fenetre.close();
     });
 }

@@ -6,9 +6,11 @@
 #include "editing/gui/DcMemo.h"
 #include "editing/gui/DcPanneau.h"
 #include "files/DocFich.h"
+#include "settings/ConfigParameters.h"
 #include "settings/NoteTexts.h"
 #include "settings/WinReg.h"
 #include "settings/gui/AidePerso.h"
+#include "settings/gui/FConfig.h"
 #include "settings/gui/FSelLangue.h"
 #include "settings/gui/FinfoRev.h"
 #include "settings/gui/PlacedWidget.h"
@@ -151,10 +153,8 @@ void TFBaseM2::CreerActions()
     for (QAction* a : {AcFichNv, AcFichOuv, AcFichEnr, AcFichEnrSous, AcFichFerm, AcEditUndo, AcEditRedo, MiQuitter,
                        MiCalcul, MIproprietes, MIoptions, MILangue, MiIndexAide, MiAbout})
         a->setShortcutContext(Qt::WindowShortcut);
-    // These commands belong to the auxiliary dialogs, not to this window:
-    // they stay disabled until those dialogs are bound here.
-    for (QAction* a : {MIproprietes, MIoptions, MILangue, MiAbout})
-        a->setEnabled(false);
+    // "Propriétés ..." needs an open document: AppliquerCommandes enables it.
+    MIproprietes->setEnabled(false);
 
     connect(AcFichNv, &QAction::triggered, this, [this] { CommandeFichier([this] { FDF->Nouveau(); }); });
     connect(AcFichOuv, &QAction::triggered, this, [this] { CommandeFichier([this] { FDF->Ouvrir(); }); });
@@ -167,6 +167,8 @@ void TFBaseM2::CreerActions()
     connect(MiCalcul, &QAction::triggered, this, [this] { MiCalculClick(); });
     connect(MiIndexAide, &QAction::triggered, this, [this] { AfficherAide(); });
     connect(MIproprietes, &QAction::triggered, this, [this] { MIproprietesClick(); });
+    MIoptions->setEnabled(true);
+    connect(MIoptions, &QAction::triggered, this, [this] { MIoptionsClick(); });
 }
 
 void TFBaseM2::CreerMenus()
@@ -401,6 +403,18 @@ void TFBaseM2::AfficherAide()
         services().showMessage(
             QStringLiteral("Aucun programme de ce poste ne sait afficher le fichier d'aide « %1 ».").arg(QDir::toNativeSeparators(fichier)),
             PlatformServices::Icon::Warning, QStringLiteral("Aide"));
+}
+
+void TFBaseM2::MIoptionsClick() { ChoisirDossierParDefaut(); }
+
+void TFBaseM2::ChoisirDossierParDefaut()
+{
+    const QString parametres = QStringLiteral("1") + kSeparateurConfig + QStringLiteral("dossier par défaut");
+    // Without a folder of its own, new documents go to the current folder:
+    // that is the folder the user sees and may change.
+    QString valeurs = FDF->DirDossDefaut().isEmpty() ? QDir::currentPath() + u'/' : FDF->DirDossDefaut();
+    if (ExecuterConfig(QStringLiteral("Configuration Tolvane"), parametres, valeurs))
+        FDF->setDirDossDefaut(ChampValeur(valeurs, 0));
 }
 
 void TFBaseM2::MiCalculClick()

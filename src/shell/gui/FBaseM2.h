@@ -80,6 +80,9 @@ public:
     TFPropEdit* PropEdit() const { return FPropEdit; }
     // "&Index de l'aide": Tolvane.chm beside the executable, through the desktop.
     void AfficherAide();
+    // "&Options...": the options dialog on the default document folder.
+    void MIoptionsClick();
+    void ChoisirDossierParDefaut();
 
     // TVueSession
     void AfficherTitre(const QString& titre) override;
