@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(locales g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
-          qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev xvfb xauth)
+          qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev xvfb xauth
+          desktop-file-utils shared-mime-info)
 case "${1:-}" in
   --with-tools) packages+=(poppler-utils) ;;
   # clang with its sanitizer and libFuzzer runtimes, for the sanitizer build and the fuzz runs.
