@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(locales g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
-          qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev xvfb xauth)
+          qt6-translations-l10n libgl-dev libgtest-dev libbenchmark-dev xvfb xauth
+          desktop-file-utils shared-mime-info)
 # The tests of the PDF report read it back with pdfinfo, pdftotext and pdftoppm.
 packages+=(poppler-utils)
 case "${1:-}" in

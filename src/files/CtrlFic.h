@@ -35,5 +35,9 @@ public:
     int TypeFichier = 1;
     // Generated path of a new document.
     QString PathNv;
+    // While OnLire runs: the automatic-save side file whose content is read in
+    // place of the document's, the user having chosen to recover it (the
+    // document keeps FPathF as its path); empty otherwise.
+    QString FFichierRecupere;
     TProcEvent OnCheckModified;
 };

@@ -1,10 +1,12 @@
 #include "files/DocFich.h"
 
 #include "util/DoUndo.h"
+#include "files/AutoSaveRecovery.h"
 #include "files/DocumentNames.h"
 #include "files/DocumentReplacement.h"
 #include "files/FileLocks.h"
 #include "settings/WinReg.h"
+#include "util/ApplicationFiles.h"
 #include "util/Errors.h"
 #include "util/PlatformServices.h"
 
@@ -131,7 +133,8 @@ QString TDocFich::DirWinTemp() const { return QDir::tempPath() + u'/'; }
 
 QString TDocFich::FichierAide() const
 {
-    return NomFicAide.trimmed().isEmpty() ? QString() : FDirAppli + NomFicAide.trimmed();
+    // Beside the executable, or where the installation put it.
+    return NomFicAide.trimmed().isEmpty() ? QString() : CheminFichierApplication(NomFicAide.trimmed());
 }
 
 // Start-up and shut-down ---------------------------------------------------
@@ -287,13 +290,47 @@ bool TDocFich::OuvrirFic(const QString& PF)
         mode = kLireLectureSeule;
     }
 
+    // A side file newer than the document holds changes that a session ended
+    // abnormally before saving them: the user chooses the version to open. A
+    // copy opened read-only leaves it to the session that edits the document.
+    if (ok && mode == kLireEdition) {
+        if (const auto svg = SvgAbandonne(PF, FSLSVG)) {
+            switch (DemanderRecuperation(PF, *svg)) {
+            case ChoixRecuperation::OuvrirVersionRecuperee: rec->FFichierRecupere = *svg; break;
+            case ChoixRecuperation::OuvrirDocument: break;
+            case ChoixRecuperation::NePasOuvrir: ok = false; break;
+            }
+        }
+    }
+
     bool modif = false;
-    if (ok) {
+    const auto lire = [&] {
+        ok = true;
+        modif = false;
         try {
             OnLire(PF, rec.get(), mode, rec->FCompDoUndo, ok, modif);
         } catch (const std::exception&) {
             ok = false;
         }
+    };
+    if (ok)
+        lire();
+    const QString recupere = rec->FFichierRecupere;
+    rec->FFichierRecupere.clear();
+    if (!ok && !recupere.isEmpty()) {
+        // The application refused the side file (damaged, or no document at
+        // all): the user still gets his document, and the side file stays.
+        services().showMessage(QStringLiteral("La version enregistrée automatiquement « %1 » n'a pas pu être lue : "
+                                              "le document est ouvert tel qu'il a été enregistré.")
+                                   .arg(QDir::toNativeSeparators(recupere)),
+                               PlatformServices::Icon::Warning);
+        lire();
+    } else if (ok && !recupere.isEmpty()) {
+        // Recovered changes are unsaved changes. The side file now belongs to
+        // this run: its automatic saves replace it and a normal end deletes it.
+        modif = true;
+        if (!FSLSVG.contains(recupere))
+            FSLSVG.append(recupere);
     }
     if (!ok) {
         if (!rec->FLectureSeule)
@@ -568,8 +605,7 @@ void TDocFich::SvgAutoFic(TCtrlFic& rec)
     // The document's checksums, not only its counter, tell that it changed.
     if (!OnEcrire || !rec.FCompDoUndo || !rec.Modified())
         return;
-    const QString base = rec.FPathF.isEmpty() ? kNonEnregistre + ExtensionFichiers : rec.FPathF;
-    const QString nom = QFileInfo(base + kExtensionSvg).absoluteFilePath();
+    const QString nom = NomFichierSvg(rec.FPathF.isEmpty() ? kNonEnregistre + ExtensionFichiers : rec.FPathF);
     if (!FSLSVG.contains(nom)) {
         if (QFileInfo::exists(nom) && !MettreDeCoteSvgPerime(nom))
             return;

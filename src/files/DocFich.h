@@ -124,7 +124,8 @@ public:
     const QString& DirAppli() const { return FDirAppli; }
     const QString& DirInitial() const { return FDirInitial; }
     QString DirWinTemp() const;
-    // The help file with its folder; empty without NomFicAide.
+    // The help file with its folder (beside the executable, else in the
+    // installed share/tolvane); empty without NomFicAide.
     QString FichierAide() const;
     const QStringList& ParamsLC() const { return FLigne.Params; }
     int ConfigActive() const { return FConfigActive; }
@@ -145,6 +146,10 @@ public:
     bool Nouveau();
     // Opens Nom, or the file chosen in a dialog when Nom is empty; true when a
     // document is active afterwards.
+    // A document opened for editing whose automatic-save side file is newer,
+    // left by an abnormal end, first asks which version to open
+    // (AutoSaveRecovery.h); the recovered one is read through OnLire with
+    // HF->FFichierRecupere set and comes back modified.
     bool Ouvrir(const QString& Nom = {});
     // Opens PF without closing the current document first (start-up).
     void AutoOuvrir(const QString& PF);

@@ -2,13 +2,13 @@
 
 #include "model/ButtressText.h"
 #include "model/Calculation.h"
+#include "util/ApplicationFiles.h"
 #include "util/Checksum.h"
 #include "util/Errors.h"
 #include "util/PlatformServices.h"
 #include "util/TextFields.h"
 #include "util/TextFiles.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <limits>
 
@@ -26,10 +26,10 @@ void TDonneesAppli::setDefaultFolder(const QString& folder) { defaultFolder() = 
 
 QString TDonneesAppli::defaultFilePath()
 {
-    QString folder = defaultFolder();
-    if (folder.isEmpty())
-        folder = QCoreApplication::instance() ? QCoreApplication::applicationDirPath() : QDir::currentPath();
-    return QDir(folder).filePath(QStringLiteral("Tolvanedefaut.txt"));
+    const QString nom = QStringLiteral("Tolvanedefaut.txt");
+    const QString& folder = defaultFolder();
+    // Beside the executable, or where the installation put it.
+    return folder.isEmpty() ? CheminFichierApplication(nom) : QDir(folder).filePath(nom);
 }
 
 TDonneesAppli::TDonneesAppli() = default;

@@ -98,7 +98,8 @@ public:
     void setRappels(Rappels rappels) { FRappels = std::move(rappels); }
     const Rappels& rappels() const { return FRappels; }
 
-    // Folder of the default calculation file; the executable's folder unless set.
+    // Folder of the default calculation file; unless set, the executable's
+    // folder, or the installed share/tolvane when the file is not there.
     static void setDefaultFolder(const QString& folder);
     static QString defaultFilePath();
 

@@ -1,5 +1,6 @@
 #include "settings/NoteTexts.h"
 
+#include "util/ApplicationFiles.h"
 #include "util/ApplicationFolder.h"
 #include "util/Errors.h"
 #include "util/PlatformServices.h"
@@ -96,7 +97,11 @@ TTextesNdC& TextesNdC()
     return table;
 }
 
-QString CheminTextesNdC() { return DossierApplication() + QStringLiteral("/textesndc.txt"); }
+QString CheminTextesNdC()
+{
+    // Beside the executable, or in the installed data folder.
+    return CheminFichierApplication(QStringLiteral("textesndc.txt"), DossierApplication());
+}
 
 bool ChargerTextesNdC(const QString& chemin, bool avecMessages)
 {

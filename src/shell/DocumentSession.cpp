@@ -120,19 +120,27 @@ void TDocumentSession::DFNouveau(const QString& /*PathModele*/, const QString& P
     }
 }
 
-void TDocumentSession::DFLire(const QString& PF, int /*mode*/, TDoUndo*& DU, bool& ok, bool& modif)
+void TDocumentSession::DFLire(const QString& PF, int /*mode*/, TDoUndo*& DU, bool& ok, bool& modif,
+                              const QString& source)
 {
     ok = false;
     modif = false;
     DU = nullptr;
     try {
         TFichPb& document = NouveauDocument();
-        VerifierFichierDocument(PF);
+        const QString fichier = source.isEmpty() ? PF : source;
+        VerifierFichierDocument(fichier);
+        // A recovered version must be a whole document: anything else would
+        // read as an empty one and, once saved, replace the user's document.
+        if (!source.isEmpty() && !EstDocumentTolvane(source))
+            throw EInOutError(
+                QStringLiteral("La version enregistrée automatiquement %1 n'est pas un document Tolvane lisible.").arg(source));
         bool lu = false;
-        document.Lire(PF, lu, modif);
+        document.Lire(fichier, lu, modif);
         if (!lu)
             throw EInOutError(
-                QStringLiteral("Le document %1 ne peut pas être lu : %2").arg(PF, document.DerniereErreur));
+                QStringLiteral("Le document %1 ne peut pas être lu : %2").arg(fichier, document.DerniereErreur));
+        document.pathF = PF;
         FVue.AjouterOnglets(document.Calculs());
         FVue.SelectionnerPageGenerale();
         SelectionOngletsChangee();

@@ -52,8 +52,10 @@ public:
     void DFNouveau(const QString& PathModele, const QString& PF, TDoUndo*& DU, bool& ok);
     // Opens the file PF: a tab per calculation, every calculation computed
     // without validation, an empty history. A file that cannot be read shows
-    // why, leaves no document open and answers ok false.
-    void DFLire(const QString& PF, int mode, TDoUndo*& DU, bool& ok, bool& modif);
+    // why, leaves no document open and answers ok false. A recovered version
+    // is read from source (the automatic-save side file) while the document
+    // keeps PF as its path; an empty source reads PF.
+    void DFLire(const QString& PF, int mode, TDoUndo*& DU, bool& ok, bool& modif, const QString& source = {});
     // The write modes the document component asks for.
     static constexpr int kModeEnregistrer = 1;     // PF is a temporary file beside the document
     static constexpr int kModeEnregistrerSous = 2; // PF becomes the document's path

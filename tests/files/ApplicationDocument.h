@@ -28,10 +28,13 @@ public:
             DU->ClearActions();
             ok = true;
         };
-        DF.OnLire = [this](const QString& PF, TCtrlFic*, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
+        DF.OnLire = [this](const QString& PF, TCtrlFic* HF, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
             readModes.push_back(mode);
+            readSources.push_back(HF ? HF->FFichierRecupere : QString());
             doc = std::make_unique<TFichPb>();
-            doc->Lire(PF, ok, modif);
+            // A recovered version is read from its side file; the document keeps its path.
+            doc->Lire(HF && !HF->FFichierRecupere.isEmpty() ? HF->FFichierRecupere : PF, ok, modif);
+            doc->pathF = PF;
             DU = ok ? &doc->DU : nullptr;
             if (!ok)
                 doc.reset();
@@ -64,6 +67,8 @@ public:
     std::unique_ptr<TFichPb> doc;
     std::vector<Write> writes;
     std::vector<int> readModes;
+    // The side file each read took its content from ("" for the document itself).
+    std::vector<QString> readSources;
     int discards = 0;
     int refreshes = 0;
     std::function<void(int mode)> beforeWrite;

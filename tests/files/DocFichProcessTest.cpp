@@ -86,6 +86,9 @@ TEST_F(DocFichTest, SideFileOfAKilledInstanceIsKeptAndItsStaleLockTakenOver)
     EXPECT_TRUE(hasLockFile(doc));
     EXPECT_EQ(MemoOf(svg), QStringLiteral("modifié avant l'arrêt")) << "an abnormal end leaves the side file";
 
+    // Offered the newer side file, the user opens the document as saved and
+    // keeps the side file (AutoSaveRecoveryTest covers the other answers).
+    platform.answers = {PlatformServices::Answer::No, PlatformServices::Answer::No};
     ASSERT_TRUE(DF.Ouvrir(doc));
     EXPECT_FALSE(DF.LectureSeule());
     EXPECT_EQ(app.readModes, std::vector<int>{TDocFich::kLireEdition});

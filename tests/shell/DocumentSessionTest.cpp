@@ -11,6 +11,7 @@
 #include "QStringPrint.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -367,4 +368,35 @@ TEST_F(Session, WithoutDocumentThePropertiesChangeNothing)
     EXPECT_FALSE(vue.commandes.proprietes);
     session.DFNouveau({}, dossier.filePath(QStringLiteral("NC01.Tolvane")), DU, ok);
     EXPECT_TRUE(vue.commandes.proprietes);
+}
+
+TEST_F(Session, ARecoveredVersionIsReadFromItsSideFileAndKeepsTheDocumentsPath)
+{
+    const QString chemin = Fichier();
+    Ouvrir(chemin);
+    SaisirMemo(QStringLiteral("avant l'arrêt"));
+    const QString cote = chemin + QStringLiteral(".SVG");
+    session.DFEcrire(cote, TDocumentSession::kModeSauvegardeAuto, DU, ok, modif);
+    ASSERT_TRUE(ok);
+    session.DFInit();
+
+    session.DFLire(chemin, 0, DU, ok, modif, cote);
+    ASSERT_TRUE(ok);
+    EXPECT_EQ(session.Document()->MemoFich, QStringLiteral("avant l'arrêt"));
+    EXPECT_EQ(session.Document()->pathF, chemin);
+    EXPECT_EQ(vue.titre, QStringLiteral("Tolvane : ") + chemin);
+    EXPECT_EQ(vue.onglets.size(), 3);
+
+    // A side file that cannot be read opens nothing, and says which file failed.
+    const QString abime = chemin + QStringLiteral(".abime.SVG");
+    QFile fichier(abime);
+    ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+    fichier.write("TFi");
+    fichier.close();
+    services.messages.clear();
+    session.DFLire(chemin, 0, DU, ok, modif, abime);
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(session.DocumentOuvert());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_TRUE(services.messages.front().contains(abime)) << services.messages.front().toStdString();
 }

@@ -3,18 +3,22 @@
 #include "documents/FichPb.h"
 #include "documents/gui/FPropEdit.h"
 #include "drawing/gui/DrawingExportDialog.h"
+#include "files/AutoSaveRecovery.h"
 #include "settings/NoteTexts.h"
+#include "settings/gui/FConfig.h"
 #include "settings/gui/FSelLangue.h"
 #include "settings/gui/FinfoRev.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
-#include "settings/gui/FConfig.h"
 
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -80,6 +84,31 @@ void CapturerOptions(TFBaseM2& fenetre, const QString& dossier)
     fenetre.MIoptions->trigger();
 }
 
+// The question a document with a newer automatic-save side file asks when it
+// is opened, as the desktop shows it, over the window: a side file is made
+// beside the document for the picture, then removed.
+void CapturerQuestionRecuperation(TFBaseM2& fenetre, const QString& dossier)
+{
+    const TFichPb* document = fenetre.Session().Document();
+    if (!document)
+        return;
+    const QString cote = NomFichierSvg(document->pathF);
+    if (QFile::exists(cote) || !QFile::copy(document->pathF, cote))
+        return;
+    {
+        QFile fichier(cote);
+        if (fichier.open(QIODevice::ReadWrite))
+            fichier.setFileTime(QDateTime::currentDateTime(), QFileDevice::FileModificationTime);
+    }
+    QMessageBox question(QMessageBox::Question, TitreRecuperation(), QuestionRecuperation(document->pathF, cote),
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &fenetre);
+    question.show();
+    QCoreApplication::processEvents();
+    question.grab().save(QDir(dossier).filePath(QStringLiteral("question-recuperation.png")));
+    question.close();
+    QFile::remove(cote);
+}
+
 } // namespace
 
 void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
@@ -116,6 +145,7 @@ void PrendreCaptures(TFBaseM2& fenetre, const QString& dossier)
         CapturerProprietes(fenetre, dossier);
         CapturerLangueEtRevision(fenetre, dossier);
         CapturerOptions(fenetre, dossier);
+        CapturerQuestionRecuperation(fenetre, dossier);
         fenetre.close();
     });
 }

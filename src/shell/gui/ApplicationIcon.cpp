@@ -11,6 +11,15 @@ QPixmap Dessin(int cote)
     QPixmap image(cote, cote);
     image.fill(Qt::transparent);
     QPainter p(&image);
+    DessinerIconeApplication(p, cote);
+    return image;
+}
+
+} // namespace
+
+void DessinerIconeApplication(QPainter& p, double cote)
+{
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(cote / 32.0, cote / 32.0);
     // The wall on the left, the stepped buttress leaning on it, the ground.
@@ -29,10 +38,8 @@ QPixmap Dessin(int cote)
     p.drawPath(contrefort);
     p.setPen(QPen(QColor(30, 90, 170), 2.0));
     p.drawLine(QPointF(1, 29), QPointF(31, 29));
-    return image;
+    p.restore();
 }
-
-} // namespace
 
 QIcon IconeApplication()
 {

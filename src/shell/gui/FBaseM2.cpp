@@ -307,8 +307,8 @@ void TFBaseM2::LierDocuments()
     DF.OnNouveau = [this](const QString& PathModele, QString& PF, TCtrlFic*, TDoUndo*& DU, bool& ok) {
         FSession->DFNouveau(PathModele, PF, DU, ok);
     };
-    DF.OnLire = [this](const QString& PF, TCtrlFic*, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
-        FSession->DFLire(PF, mode, DU, ok, modif);
+    DF.OnLire = [this](const QString& PF, TCtrlFic* HF, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
+        FSession->DFLire(PF, mode, DU, ok, modif, HF ? HF->FFichierRecupere : QString());
     };
     DF.OnEcrire = [this](const QString& PF, TCtrlFic*, int mode, TDoUndo*& DU, bool& ok, bool& modif) {
         FSession->DFEcrire(PF, mode, DU, ok, modif);
