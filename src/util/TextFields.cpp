@@ -127,7 +127,36 @@ std::optional<int> LireEntier(QStringView field)
     return value;
 }
 
-double LireReelTab(QString& S) { return LireNombre(ExtraireChampTab(S)).value_or(0.0); }
+namespace {
+
+// Where the next TAB field of S ends: at its TAB, or at the end of S.
+qsizetype FinChampTab(const QString& S)
+{
+    const qsizetype at = S.indexOf(u'\t');
+    return at < 0 ? S.size() : at;
+}
+
+// Removes the field that ends at fin, with its TAB, from the front of S, as
+// ExtraireChampTab does.
+void RetirerChampTab(QString& S, qsizetype fin)
+{
+    if (fin >= S.size())
+        S.clear();
+    else
+        S.remove(0, fin + 1);
+}
+
+} // namespace
+
+// The number readers of a section's line read each field where it stands,
+// without a string of its own: a document holds twenty-five per section.
+double LireReelTab(QString& S)
+{
+    const qsizetype fin = FinChampTab(S);
+    const std::optional<double> nombre = LireNombre(QStringView(S).left(fin));
+    RetirerChampTab(S, fin);
+    return nombre.value_or(0.0);
+}
 
 int LireEntierTab(QString& S) { return LireEntier(ExtraireChampTab(S)).value_or(0); }
 
@@ -267,10 +296,14 @@ QString V2RVersTexte(const TV2R& v)
 void TexteVersV2R(QString& S, TV2R& v)
 {
     for (double& component : v) {
-        const QString field = ExtraireChampTab(S);
-        const std::optional<double> number = LireNombre(field);
-        if (!number)
+        const qsizetype fin = FinChampTab(S);
+        const std::optional<double> number = LireNombre(QStringView(S).left(fin));
+        if (!number) {
+            const QString field = S.left(fin);
+            RetirerChampTab(S, fin);
             throw EConvertError(QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(field));
+        }
+        RetirerChampTab(S, fin);
         component = *number;
     }
 }
