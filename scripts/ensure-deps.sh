@@ -12,6 +12,8 @@ case "${1:-}" in
   --with-tools) packages+=(poppler-utils) ;;
   # clang with its sanitizer and libFuzzer runtimes, for the sanitizer build and the fuzz runs.
   --with-sanitizers) packages+=(clang libclang-rt-14-dev) ;;
+  # bench.sh reads the benchmarks' figures and prints its table with python3.
+  --with-bench) packages+=(python3) ;;
 esac
 
 missing=()

@@ -63,15 +63,26 @@ void TexteVersData(QString& T, TData& data)
 
 QString SectionVersTexte(const TSection& s)
 {
+    // Appended piece by piece into one text: this runs for every section at
+    // every checksum of a model.
     QString text;
+    text.reserve(160 + s.se_comment.size());
+    const auto reel = [&text](double value) {
+        text += TexteReel(value);
+        text += kTab;
+    };
     for (const double value : {s.se_niveau, s.se_htrsec, s.se_lrgsec, s.se_posisec, s.se_mvol, s.se_resistance,
                                s.se_angfrottrad, s.se_pdsgouttml, s.se_posigoutt})
-        text += TexteReel(value) + kTab;
+        reel(value);
     for (const TV2R* pair : {&s.se_chargePG, &s.se_chargePS, &s.se_chargePW, &s.se_chargePQ, &s.se_chargeRG,
-                             &s.se_chargeRQ})
-        text += V2RVersTexte(*pair);
-    text += TexteReel(s.se_chargeRW) + kTab + TexteReel(s.se_posicharge) + kTab;
-    text += NettoyerTexte(s.se_comment) + kCrLf;
+                             &s.se_chargeRQ}) {
+        reel((*pair)[0]);
+        reel((*pair)[1]);
+    }
+    reel(s.se_chargeRW);
+    reel(s.se_posicharge);
+    text += NettoyerTexte(s.se_comment);
+    text += kCrLf;
     return text;
 }
 

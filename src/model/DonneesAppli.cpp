@@ -10,7 +10,9 @@
 #include "util/TextFiles.h"
 
 #include <QDir>
+#include <QMutex>
 #include <limits>
+#include <optional>
 
 namespace {
 
@@ -34,11 +36,57 @@ QString TDonneesAppli::defaultFilePath()
 
 TDonneesAppli::TDonneesAppli() = default;
 
+namespace {
+
+// The default calculation as the last reading of its file gave it. Every new
+// calculation starts from it, a document of a thousand calculations as often:
+// reading the same text into a model and writing it back for its checksum cost
+// more than reading the document itself. The file is still read each time, so
+// an edit of it is seen at once; only its text decides whether the model
+// read before can be taken again.
+struct CalculParDefaut {
+    QString chemin;
+    QString texte;
+    QString Repere;
+    TData Data;
+    std::uint32_t crc = 0;
+};
+
+std::optional<CalculParDefaut>& calculParDefaut()
+{
+    static std::optional<CalculParDefaut> memoire;
+    return memoire;
+}
+
+QMutex& verrouCalculParDefaut()
+{
+    static QMutex verrou;
+    return verrou;
+}
+
+} // namespace
+
 void TDonneesAppli::InitDA()
 {
+    const QString chemin = defaultFilePath();
+    const QString text = LireFichierTexte(chemin, FileOpenMode::ReadShareAll);
+    {
+        const QMutexLocker verrou(&verrouCalculParDefaut());
+        const std::optional<CalculParDefaut>& memoire = calculParDefaut();
+        if (memoire && memoire->chemin == chemin && memoire->texte == text) {
+            Repere = memoire->Repere;
+            Data = memoire->Data;
+            Indice.clear();
+            DateIndice.clear();
+            FResultatCalcul = 0;
+            DA_CRC = memoire->crc;
+            ClearModified();
+            return;
+        }
+    }
     Repere.clear();
     Data = TData{};
-    const QString text = LireFichierTexte(defaultFilePath(), FileOpenMode::ReadShareAll);
+    bool lu = true;
     if (!text.isEmpty()) {
         QString rest = text;
         ExtraireLigne(rest); // format number, not checked
@@ -49,6 +97,7 @@ void TDonneesAppli::InitDA()
             // calculation: start from an empty one instead.
             Repere.clear();
             Data = TData{};
+            lu = false;
         }
     }
     Indice.clear();
@@ -56,6 +105,12 @@ void TDonneesAppli::InitDA()
     FResultatCalcul = 0;
     CalCRC();
     ClearModified();
+    // A default file that had to be refused or cut short is read again each
+    // time, with what it tells the user.
+    if (lu && !Data.SectionsIllisibles) {
+        const QMutexLocker verrou(&verrouCalculParDefaut());
+        calculParDefaut() = CalculParDefaut{chemin, text, Repere, Data, DA_CRC};
+    }
 }
 
 QString TDonneesAppli::DAToStr() const

@@ -37,7 +37,9 @@ private:
     QString corps_;
 };
 
-QString Composante(double valeur) { return QString::asprintf("%.2f", valeur / 100); }
+// Fifteen of these per row of the torsor tables: the number formatting is
+// the same as "%.2f" through QString::asprintf, without reading a format.
+QString Composante(double valeur) { return QString::number(valeur / 100, 'f', 2); }
 
 void CellulesTorseur(RedacteurNote& note, const TV3R& torseur)
 {

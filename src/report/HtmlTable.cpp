@@ -54,7 +54,9 @@ QString THtmlTable::LireSpecColonnes(const QString& colswpctbl)
 
 void THtmlTable::DebutTable(int pclrg, int bordure, int espcell, int mrgcell, const QString& colswpctbl)
 {
-    lignesHtml.clear();
+    // The capacity of the previous table's rows is kept: the note writes its
+    // tables one after the other with the same writer.
+    FLignes.resize(0);
     FLigLibre = 0;
     EnTete = QStringLiteral("<TABLE border=\"%1\" cellpadding=\"%2\" cellspacing=\"%3\" width=\"%4%\">")
                  .arg(bordure)
@@ -66,21 +68,54 @@ void THtmlTable::DebutTable(int pclrg, int bordure, int espcell, int mrgcell, co
         EnTete += LireSpecColonnes(colswpctbl);
 }
 
+// The rows are written straight at the end of the table's text, piece by
+// piece: a note of a thousand sections has a hundred thousand cells, and
+// building each one from temporary strings cost more than the rest of the note.
+
 void THtmlTable::DebutLigne(const QString& nomclasse, const QString& params)
 {
-    Flig = QStringLiteral("<TR ");
-    if (!nomclasse.isEmpty())
-        Flig += QStringLiteral("class=\"%1\" ").arg(nomclasse);
-    Flig += params + QStringLiteral(">") + kCrLfHtml;
+    FLignes += u"<TR ";
+    if (!nomclasse.isEmpty()) {
+        FLignes += u"class=\"";
+        FLignes += nomclasse;
+        FLignes += u"\" ";
+    }
+    FLignes += params;
+    FLignes += u'>';
+    FLignes += kCrLfHtml;
 }
+
+namespace {
+
+void AjouterAttributEntier(QString& texte, QStringView nom, int valeur, QStringView suffixe = {})
+{
+    texte += nom;
+    texte += u"=\"";
+    texte += QString::number(valeur);
+    texte += suffixe;
+    texte += u"\" ";
+}
+
+} // namespace
 
 void THtmlTable::Cellule(const QString& nomclasse, int rowspan, int colspan, int GCD1, int pos1,
                          const QString& params, const QString& texte, bool header)
 {
-    QString attributs = params;
-    const QString alignement = NomAlignement(GCD1);
-    if (!alignement.isEmpty())
-        attributs.prepend(QStringLiteral("align=\"%1\" ").arg(alignement));
+    const char16_t lettre = header ? u'H' : u'D';
+    FLignes += u"<T";
+    FLignes += lettre;
+    FLignes += u' ';
+    // The attributes in the order they have always been written: class,
+    // rowspan, colspan, width, align, then the caller's own.
+    if (!nomclasse.isEmpty()) {
+        FLignes += u"class=\"";
+        FLignes += nomclasse;
+        FLignes += u"\" ";
+    }
+    if (rowspan > 1)
+        AjouterAttributEntier(FLignes, u"rowspan", rowspan);
+    if (colspan > 1)
+        AjouterAttributEntier(FLignes, u"colspan", colspan);
     if (pos1 >= 1) {
         // Only declared columns count, so a cell wider than the declaration
         // states the width of the columns it really covers.
@@ -88,39 +123,42 @@ void THtmlTable::Cellule(const QString& nomclasse, int rowspan, int colspan, int
         for (qsizetype i = pos1 - 1; i < qsizetype(pos1) - 1 + colspan && i < Cols.size(); ++i)
             largeur += Cols[i].wcolpc;
         if (largeur > 0)
-            attributs.prepend(QStringLiteral("width=\"%1%\" ").arg(largeur));
+            AjouterAttributEntier(FLignes, u"width", largeur, u"%");
     }
-    if (colspan > 1)
-        attributs.prepend(QStringLiteral("colspan=\"%1\" ").arg(colspan));
-    if (rowspan > 1)
-        attributs.prepend(QStringLiteral("rowspan=\"%1\" ").arg(rowspan));
-    if (!nomclasse.isEmpty())
-        attributs.prepend(QStringLiteral("class=\"%1\" ").arg(nomclasse));
-
-    const QChar lettre = header ? u'H' : u'D';
-    Flig += QStringLiteral("<T") + lettre + u' ' + attributs + u'>' + (EstBlanc(texte) ? QStringLiteral("&nbsp;") : texte)
-            + QStringLiteral("</T") + lettre + u'>' + kCrLfHtml;
+    const QString alignement = NomAlignement(GCD1);
+    if (!alignement.isEmpty()) {
+        FLignes += u"align=\"";
+        FLignes += alignement;
+        FLignes += u"\" ";
+    }
+    FLignes += params;
+    FLignes += u'>';
+    if (EstBlanc(texte))
+        FLignes += u"&nbsp;";
+    else
+        FLignes += texte;
+    FLignes += u"</T";
+    FLignes += lettre;
+    FLignes += u'>';
+    FLignes += kCrLfHtml;
 }
 
 void THtmlTable::FinLigne()
 {
-    Flig += QStringLiteral("</TR>") + kCrLfHtml;
-    lignesHtml.append(Flig + kCrLfHtml);
+    FLignes += u"</TR>";
+    FLignes += kCrLfHtml;
+    FLignes += kCrLfHtml;
     ++FLigLibre;
 }
 
 QString THtmlTable::FinTable() const
 {
     static const QString fin = QStringLiteral("</TABLE>");
-    qsizetype longueur = EnTete.size() + fin.size();
-    for (const QString& ligne : lignesHtml)
-        longueur += ligne.size();
     // Sized once: the note's largest tables hold a row per section.
     QString table;
-    table.reserve(longueur);
+    table.reserve(EnTete.size() + FLignes.size() + fin.size());
     table += EnTete;
-    for (const QString& ligne : lignesHtml)
-        table += ligne;
+    table += FLignes;
     table += fin;
     return table;
 }

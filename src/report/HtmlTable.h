@@ -41,9 +41,9 @@ private:
 
     std::int32_t FLigLibre = 0;
     std::int32_t Fnbcols = 0;
-    QStringList lignesHtml;
     QString EnTete;
-    QString Flig;
+    // The text of the rows written so far, the current one included.
+    QString FLignes;
     QList<THtmlCol> Cols;
 };
 

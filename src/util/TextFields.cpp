@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 
 namespace {
@@ -126,7 +127,36 @@ std::optional<int> LireEntier(QStringView field)
     return value;
 }
 
-double LireReelTab(QString& S) { return LireNombre(ExtraireChampTab(S)).value_or(0.0); }
+namespace {
+
+// Where the next TAB field of S ends: at its TAB, or at the end of S.
+qsizetype FinChampTab(const QString& S)
+{
+    const qsizetype at = S.indexOf(u'\t');
+    return at < 0 ? S.size() : at;
+}
+
+// Removes the field that ends at fin, with its TAB, from the front of S, as
+// ExtraireChampTab does.
+void RetirerChampTab(QString& S, qsizetype fin)
+{
+    if (fin >= S.size())
+        S.clear();
+    else
+        S.remove(0, fin + 1);
+}
+
+} // namespace
+
+// The number readers of a section's line read each field where it stands,
+// without a string of its own: a document holds twenty-five per section.
+double LireReelTab(QString& S)
+{
+    const qsizetype fin = FinChampTab(S);
+    const std::optional<double> nombre = LireNombre(QStringView(S).left(fin));
+    RetirerChampTab(S, fin);
+    return nombre.value_or(0.0);
+}
 
 int LireEntierTab(QString& S) { return LireEntier(ExtraireChampTab(S)).value_or(0); }
 
@@ -196,6 +226,11 @@ QString TexteReel(double value)
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     if (value == 0)
         return QStringLiteral("0");
+    // Whole numbers below 1E15 have at most 15 digits: they are written as
+    // they are, with no point. Most values of a buttress (levels, densities,
+    // loads) are, and this text is written again for every checksum.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value))
+        return QString::number(static_cast<qint64>(value));
 
     // 15 significant digits: d.dddddddddddddde±x. std::to_chars always writes
     // a point; the printf family would write the user's decimal comma once the
@@ -204,40 +239,53 @@ QString TexteReel(double value)
     const auto written =
         std::to_chars(buffer, buffer + sizeof buffer - 1, std::fabs(value), std::chars_format::scientific, 14);
     *written.ptr = '\0';
-    std::string digits;
+    char digits[24];
+    std::size_t nbDigits = 0;
     const char* p = buffer;
     for (; *p && *p != 'e'; ++p)
         if (*p != '.')
-            digits.push_back(*p);
+            digits[nbDigits++] = *p;
     const int exponent = std::atoi(p + 1);
-    while (digits.size() > 1 && digits.back() == '0')
-        digits.pop_back();
+    while (nbDigits > 1 && digits[nbDigits - 1] == '0')
+        --nbDigits;
 
-    std::string text = value < 0 ? "-" : "";
+    // At most a sign, 15 digits, a point and 19 zeros, or an exponent.
+    char text[48];
+    std::size_t n = 0;
+    const auto ajouter = [&](const char* debut, std::size_t longueur) {
+        std::memcpy(text + n, debut, longueur);
+        n += longueur;
+    };
+    const auto zeros = [&](std::size_t nombre) {
+        std::memset(text + n, '0', nombre);
+        n += nombre;
+    };
+    if (value < 0)
+        text[n++] = '-';
     if (exponent < -4 || exponent >= 15) {
-        text += digits.front();
-        if (digits.size() > 1) {
-            text += '.';
-            text.append(digits, 1);
+        text[n++] = digits[0];
+        if (nbDigits > 1) {
+            text[n++] = '.';
+            ajouter(digits + 1, nbDigits - 1);
         }
-        text += 'E';
-        text += std::to_string(exponent);
+        text[n++] = 'E';
+        n = std::size_t(std::to_chars(text + n, text + sizeof text, exponent).ptr - text);
     } else if (exponent < 0) {
-        text += "0.";
-        text.append(std::size_t(-exponent - 1), '0');
-        text += digits;
+        ajouter("0.", 2);
+        zeros(std::size_t(-exponent - 1));
+        ajouter(digits, nbDigits);
     } else {
         const std::size_t integerDigits = std::size_t(exponent) + 1;
-        if (digits.size() <= integerDigits) {
-            text += digits;
-            text.append(integerDigits - digits.size(), '0');
+        if (nbDigits <= integerDigits) {
+            ajouter(digits, nbDigits);
+            zeros(integerDigits - nbDigits);
         } else {
-            text.append(digits, 0, integerDigits);
-            text += '.';
-            text.append(digits, integerDigits);
+            ajouter(digits, integerDigits);
+            text[n++] = '.';
+            ajouter(digits + integerDigits, nbDigits - integerDigits);
         }
     }
-    return QString::fromLatin1(text);
+    return QString::fromLatin1(text, qsizetype(n));
 }
 
 QString V2RVersTexte(const TV2R& v)
@@ -248,10 +296,14 @@ QString V2RVersTexte(const TV2R& v)
 void TexteVersV2R(QString& S, TV2R& v)
 {
     for (double& component : v) {
-        const QString field = ExtraireChampTab(S);
-        const std::optional<double> number = LireNombre(field);
-        if (!number)
+        const qsizetype fin = FinChampTab(S);
+        const std::optional<double> number = LireNombre(QStringView(S).left(fin));
+        if (!number) {
+            const QString field = S.left(fin);
+            RetirerChampTab(S, fin);
             throw EConvertError(QStringLiteral("'%1' n'est pas une valeur numérique correcte").arg(field));
+        }
+        RetirerChampTab(S, fin);
         component = *number;
     }
 }

@@ -269,6 +269,45 @@ TEST(InitDA, ReadsTheDefaultFileAndStaysClean)
     EXPECT_TRUE(fresh.Data.Sections.isEmpty());
 }
 
+// Every new calculation starts from the default file as it stands now, even
+// when it was rewritten with a text of the same length, and what one model
+// does with its data never reaches the next one.
+TEST(InitDA, FollowsEveryEditOfTheDefaultFile)
+{
+    DefaultFolder folder;
+    folder.write("1\r\n\r\n\r\nAB\r\nc\r\n1\r\n0\t1\t0.8\r\n");
+    TDonneesAppli premier;
+    premier.InitDA();
+    EXPECT_EQ(premier.Repere, QStringLiteral("AB"));
+    ASSERT_EQ(premier.Data.Sections.size(), 1);
+    premier.Data.Sections.append(validSection(2));
+    premier.Data.Sections[0].se_htrsec = 9;
+
+    TDonneesAppli second;
+    second.InitDA();
+    EXPECT_EQ(second.Repere, QStringLiteral("AB"));
+    ASSERT_EQ(second.Data.Sections.size(), 1);
+    EXPECT_EQ(second.Data.Sections[0].se_htrsec, 1);
+    EXPECT_EQ(second.DA_CRC, [] {
+        TDonneesAppli attendu;
+        attendu.Repere = QStringLiteral("AB");
+        attendu.Data.Comment = QStringLiteral("c");
+        TSection s;
+        s.se_htrsec = 1;
+        s.se_lrgsec = 0.8;
+        attendu.Data.Sections = {s};
+        attendu.CalCRC();
+        return attendu.DA_CRC;
+    }()) << "the checksum is that of the model read";
+    EXPECT_FALSE(second.Modified());
+
+    folder.write("1\r\n\r\n\r\nCD\r\nc\r\n1\r\n0\t2\t0.8\r\n");
+    second.InitDA();
+    EXPECT_EQ(second.Repere, QStringLiteral("CD"));
+    ASSERT_EQ(second.Data.Sections.size(), 1);
+    EXPECT_EQ(second.Data.Sections[0].se_htrsec, 2);
+}
+
 TEST(CopierDA, CopiesDataAndModifiedState)
 {
     TDonneesAppli clean;

@@ -167,6 +167,23 @@ private:
 
 } // namespace
 
+// Whole numbers below 1E15 are written digit for digit; from 1E15 on, and for
+// every other value, the fifteen significant digits decide.
+TEST(TexteReel, WritesWholeNumbersDigitForDigitOnlyBelow1E15)
+{
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {1, "1"}, {-1, "-1"}, {-0.0, "0"}, {-200, "-200"}, {999999999999999, "999999999999999"},
+        {-999999999999999, "-999999999999999"}, {1e14, "100000000000000"}, {-1e15, "-1E15"},
+        {1000000000000002.0, "1E15"}, {4503599627370497.0, "4.5035996273705E15"}, {2200.5, "2200.5"},
+        {-0.5, "-0.5"}, {1e-5, "1E-5"}, {123456.000001, "123456.000001"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TexteReel(c.value), QString::fromLatin1(c.text)) << c.text;
+}
+
 TEST(TexteReel, KeepsThePointUnderACommaLocale)
 {
     LocaleVirgule virgule;

@@ -1,0 +1,20 @@
+# Runs each benchmark of COMMANDES ("executable|argument" items joined by
+# "@@") once and fails when one of them fails or reports an error.
+string(REPLACE "@@" ";" commandes "${COMMANDES}")
+if(NOT commandes)
+  message(FATAL_ERROR "aucune mesure à lancer")
+endif()
+foreach(commande IN LISTS commandes)
+  string(REPLACE "|" ";" parties "${commande}")
+  list(GET parties 0 executable)
+  list(GET parties 1 argument)
+  execute_process(COMMAND ${executable} ${argument}
+                  RESULT_VARIABLE statut OUTPUT_VARIABLE sortie ERROR_VARIABLE erreurs)
+  if(NOT statut EQUAL 0)
+    message(FATAL_ERROR "${executable} a échoué (${statut}) :\n${sortie}\n${erreurs}")
+  endif()
+  if(sortie MATCHES "ERROR OCCURRED" OR erreurs MATCHES "ERROR OCCURRED")
+    message(FATAL_ERROR "${executable} signale une erreur :\n${sortie}\n${erreurs}")
+  endif()
+  message(STATUS "${executable} : ok")
+endforeach()
