@@ -1,6 +1,7 @@
 #include "shell/gui/ApplicationIcon.h"
 
-#include <QIconEngine>
+#include "util/DeferredIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -53,49 +54,8 @@ QIcon IconeDessinee()
     return icone;
 }
 
-// Draws the icon when something first asks for it: on a platform that never
-// shows window icons (offscreen) nothing is drawn, and the start-up saves
-// drawing seven pictures. Then everything is the drawn icon's answer.
-class MoteurIconeDifferee : public QIconEngine {
-public:
-    MoteurIconeDifferee() = default;
-    MoteurIconeDifferee(const MoteurIconeDifferee&) = default;
-
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
-    {
-        icone().paint(painter, rect, Qt::AlignCenter, mode, state);
-    }
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icone().pixmap(size, 1.0, mode, state);
-    }
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal /*scale*/) override
-    {
-        return icone().pixmap(size, 1.0, mode, state);
-    }
-    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
-    {
-        return icone().actualSize(size, mode, state);
-    }
-    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
-    {
-        return icone().availableSizes(mode, state);
-    }
-    bool isNull() override { return false; }
-    QString key() const override { return QStringLiteral("MoteurIconeDifferee"); }
-    QIconEngine* clone() const override { return new MoteurIconeDifferee(*this); }
-
-private:
-    const QIcon& icone()
-    {
-        if (FIcone.isNull())
-            FIcone = IconeDessinee();
-        return FIcone;
-    }
-
-    QIcon FIcone;
-};
-
 } // namespace
 
-QIcon IconeApplication() { return QIcon(new MoteurIconeDifferee); }
+// The pictures are drawn when something first asks for them: the offscreen
+// platform never does, and a window manager only when the window shows.
+QIcon IconeApplication() { return IconeDifferee(IconeDessinee); }
