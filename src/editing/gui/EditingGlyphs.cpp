@@ -1,5 +1,7 @@
 #include "editing/gui/EditingGlyphs.h"
 
+#include "util/DeferredIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -108,7 +110,7 @@ QPixmap image(const Dessin& dessin, const QColor& couleur)
 
 } // namespace
 
-QIcon GlypheEdition(const QString& nomRessource)
+QIcon GlypheEditionDessinee(const QString& nomRessource)
 {
     const auto it = dessins().find(nomRessource);
     if (it == dessins().end())
@@ -117,4 +119,13 @@ QIcon GlypheEdition(const QString& nomRessource)
     icone.addPixmap(image(it->second, QColor(0x20, 0x30, 0x60)), QIcon::Normal);
     icone.addPixmap(image(it->second, QColor(0xA0, 0xA0, 0xA0)), QIcon::Disabled);
     return icone;
+}
+
+QIcon GlypheEdition(const QString& nomRessource)
+{
+    if (dessins().find(nomRessource) == dessins().end())
+        return {};
+    // Drawn on the first paint of its button: the navigator hides most of
+    // its buttons, whose glyphs are then never drawn.
+    return IconeDifferee([nomRessource] { return GlypheEditionDessinee(nomRessource); });
 }

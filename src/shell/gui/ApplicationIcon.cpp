@@ -1,5 +1,7 @@
 #include "shell/gui/ApplicationIcon.h"
 
+#include "util/DeferredIcon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -41,10 +43,19 @@ void DessinerIconeApplication(QPainter& p, double cote)
     p.restore();
 }
 
-QIcon IconeApplication()
+namespace {
+
+// The icon at every size it is drawn at.
+QIcon IconeDessinee()
 {
     QIcon icone;
     for (int cote : {16, 24, 32, 48, 64, 128, 256})
         icone.addPixmap(Dessin(cote));
     return icone;
 }
+
+} // namespace
+
+// The pictures are drawn when something first asks for them: the offscreen
+// platform never does, and a window manager only when the window shows.
+QIcon IconeApplication() { return IconeDifferee(IconeDessinee); }

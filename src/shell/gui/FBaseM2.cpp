@@ -67,7 +67,9 @@ TFBaseM2::TFBaseM2(TFabriqueCadre fabriqueCadre, QWidget* parent)
 {
     setObjectName(QStringLiteral("FBaseM2"));
     setAccessibleName(QStringLiteral("Tolvane"));
-    setWindowIcon(IconeApplication());
+    // The application's icon when the start-up gave one: drawing it again at
+    // every size costs more than the rest of the window's frame.
+    setWindowIcon(QApplication::windowIcon().isNull() ? IconeApplication() : QApplication::windowIcon());
     QFont police(QStringLiteral("Arial"));
     police.setPixelSize(12);
     setFont(police);
@@ -345,7 +347,9 @@ void TFBaseM2::CommandeFichier(const std::function<void()>& commande)
 
 void TFBaseM2::DFDebutAppli()
 {
-    CreerPropEdit();
+    // The properties dialog waits for "Propriétés ...": nothing of it shows
+    // before, and it is the costliest widget of the start-up.
+    FSettingsLoaded = true;
     CreerFenetreRevision();
     HebergerCadre(*FPnData);
     // The calculation page never gets smaller than the frame, nor the general
@@ -553,8 +557,14 @@ void TFBaseM2::CreerPropEdit()
 {
     // Created once the settings are loaded: it reads its placement and the
     // internal names from them.
-    if (!FPropEdit)
+    if (!FPropEdit && FSettingsLoaded)
         FPropEdit = new TFPropEdit(this);
+}
+
+TFPropEdit* TFBaseM2::PropEdit()
+{
+    CreerPropEdit();
+    return FPropEdit;
 }
 
 void TFBaseM2::MIproprietesClick()
@@ -564,6 +574,8 @@ void TFBaseM2::MIproprietesClick()
     if (!document)
         return;
     CreerPropEdit();
+    if (!FPropEdit)
+        return;
     if (const auto entrees = FPropEdit->Editer(document->FH))
         FSession->ModifierProprietes(*entrees);
 }

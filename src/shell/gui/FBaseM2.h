@@ -76,8 +76,9 @@ public:
     // "Propriétés ...": the properties dialog on the open document's header;
     // confirmed, the new properties are one step of the history.
     void MIproprietesClick();
-    // The properties dialog, created at start-up and kept (nullptr before).
-    TFPropEdit* PropEdit() const { return FPropEdit; }
+    // The properties dialog, made when first asked for once the start-up has
+    // loaded the settings, then kept (nullptr before the start-up).
+    TFPropEdit* PropEdit();
     // "&Index de l'aide": Tolvane.chm beside the executable, through the desktop.
     void AfficherAide();
     // "&Options...": the options dialog on the default document folder.
@@ -146,4 +147,6 @@ private:
     QGroupBox* FPnPG = nullptr;
     TdcMemo* FMemoFich = nullptr;
     TFPropEdit* FPropEdit = nullptr;
+    // Set by the start-up once the settings are loaded.
+    bool FSettingsLoaded = false;
 };

@@ -8,6 +8,7 @@
 #include "shell/gui/FBaseM2.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QPlainTextEdit>
@@ -169,4 +170,29 @@ TEST_F(CommandeProprietes, CancelAfterAddingAndDeletingLeavesHeaderAndHistoryAlo
     Proprietes([](TFPropEdit& d) { Cliquer(d.Boutons->button(QDialogButtonBox::Ok)); });
     EXPECT_EQ(fenetre->Session().DC().aDefaire(), historique);
     EXPECT_FALSE(fenetre->AcFichEnr->isEnabled());
+}
+
+// The dialog costs the start-up much and shows nothing before the command:
+// it is made by the first "Propriétés ...", which works as well as later ones.
+TEST_F(CommandeProprietes, DialogMadeByTheFirstCommandAndKept)
+{
+    Demarrer({chemin});
+    ASSERT_NE(document(), nullptr);
+    EXPECT_TRUE(fenetre->findChildren<TFPropEdit*>().isEmpty()) << "not made before the command";
+    const QStringList avant = document()->FH.Strings();
+
+    TFPropEdit* montre = nullptr;
+    QTimer::singleShot(0, fenetre.get(), [this, &montre] {
+        montre = qobject_cast<TFPropEdit*>(QApplication::activeModalWidget());
+        if (!montre)
+            return;
+        AjouterPropriete(*montre, QStringLiteral("Auteur"), QStringLiteral("bureau d'études"));
+        Cliquer(montre->Boutons->button(QDialogButtonBox::Ok));
+    });
+    fenetre->MIproprietes->trigger();
+    inactivite();
+    ASSERT_NE(montre, nullptr) << "the command showed the properties dialog";
+    EXPECT_EQ(document()->FH.Strings(), QStringList({QStringLiteral("Auteur=bureau d'études"), avant.front()}));
+    EXPECT_EQ(fenetre->PropEdit(), montre) << "the same dialog is kept for the next commands";
+    EXPECT_EQ(fenetre->findChildren<TFPropEdit*>().size(), 1);
 }
