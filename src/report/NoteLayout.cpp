@@ -53,6 +53,8 @@ void MiseEnPageNote::Tableau(const TableauNote& t)
     }
     if (t.bordure > 0 && !t.lignes.isEmpty())
         CadreTableau();
+    // The table belongs to the caller and may be gone by the next page break.
+    tableau_ = nullptr;
 }
 
 int MiseEnPageNote::Terminer()
