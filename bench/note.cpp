@@ -2,7 +2,8 @@
 // section, sixteen columns), with the number of heap allocations of one call,
 // which must stay at one; the whole note's body per section; and the page the
 // results tab loads, for a computed buttress with its data listed, the figure
-// held against a frame's 16 ms at 1000 sections.
+// held against a frame's 16 ms at 1000 sections; and the peak memory of that
+// page per section.
 
 #include "model/Calculation.h"
 #include "model/DonneesAppli.h"
@@ -76,5 +77,31 @@ void BM_PageNdC(benchmark::State& state)
         benchmark::Counter(n, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_PageNdC)->Arg(10)->Arg(100)->Arg(1000);
+
+// Peak heap of one page over what was held before, per section, and as a
+// multiple of the page's own size (its UTF-16 characters): the page is made
+// in one text sized once, so the peak stays close to the page itself. The
+// second size is 100 times the first: memory linear in the sections.
+void BM_MemoireNdC(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    TData data = ContrefortDeSections(n);
+    CalculerResultats(data);
+    long long pic = 0;
+    qsizetype caracteres = 0;
+    for (auto _ : state) {
+        const long long avant = OctetsAlloues();
+        RemettrePicOctets();
+        {
+            const QString page = PageNdC(data, true);
+            caracteres = page.size();
+            benchmark::DoNotOptimize(page.constData());
+        }
+        pic = PicOctets() - avant;
+    }
+    state.counters["octets_par_section"] = static_cast<double>(pic) / n;
+    state.counters["pic_sur_page"] = static_cast<double>(pic) / (static_cast<double>(caracteres) * 2);
+}
+BENCHMARK(BM_MemoireNdC)->Arg(100)->Arg(10000)->Iterations(1);
 
 } // namespace

@@ -137,6 +137,12 @@ for n in (10, 100, 1000):
 t = temps("BM_PageNdC/1000")
 if t is not None:
     ligne("Note de calcul, 1 000 sections", duree(t), "≤ 16 ms", t <= 0.016)
+p100, p10000 = champ("BM_MemoireNdC/100", "octets_par_section"), champ("BM_MemoireNdC/10000", "octets_par_section")
+if p100 and p10000:
+    ligne("Mémoire de la note, 100 sections", f"{p100 / 1000:.1f} ko par section")
+    ligne("Mémoire de la note, 10 000 sections",
+          f"{p10000 / 1000:.1f} ko par section ({champ('BM_MemoireNdC/10000', 'pic_sur_page'):.2f} × la page)",
+          f"≤ {1.2 * p100 / 1000:.1f} ko (linéaire)", p10000 <= 1.2 * p100)
 for n in (100, 1000):
     par_unite(f"BM_NotePdf/{n}", f"Note de calcul en PDF, {n} sections", "us_par_section", "section")
 for nom, libelle in (("BM_ConstruireDessin", "Dessin : construction"), ("BM_LireCommandes", "Dessin : lecture"),

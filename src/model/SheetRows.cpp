@@ -1,5 +1,6 @@
 #include "model/SheetRows.h"
 
+#include "util/DecimalText.h"
 #include "util/TextFields.h"
 
 namespace {
@@ -132,7 +133,9 @@ void TSheetRows::Remplir(const TData& data)
                     ligne.cle = kCleSection + u' ' + QString::number(j + 1);
                 break;
             case Genre::Nombre:
-                ligne.valeur = QString::asprintf("%.*f", desc.decimales, VersAffichage(Champ(section, desc), desc.unite));
+                // As "%.*f" writes it, without a format read for each of the
+                // twenty-odd numbers of every section.
+                ligne.valeur = TTexteDecimal(VersAffichage(Champ(section, desc), desc.unite), desc.decimales).Vue().toString();
                 break;
             case Genre::Texte: ligne.valeur = section.se_comment; break;
             }

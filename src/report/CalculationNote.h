@@ -20,3 +20,4 @@ QString PageNdC(const TData& data, bool listerDonnees);
 
 // Class of a check cell: 0 "OK", 1 "Acc", 2 "NOK"; empty otherwise.
 QString ClasseNiveau(int niveau);
+QStringView VueClasseNiveau(int niveau);

@@ -45,7 +45,31 @@ QString PageHtml(const QString& entete) { return PageHtmlAvecBody(entete, QStrin
 
 QString PageHtmlAvecCorps(const QString& entete, const QString& corps)
 {
-    return PageHtmlAvecBody(entete, QStringLiteral("<body>") + corps + QStringLiteral("</body>"));
+    QString page;
+    page.reserve(kDeclarationHtml401.size() + entete.size() + corps.size() + 64);
+    OuvrirPageHtml(page, entete);
+    page += corps;
+    FermerPageHtml(page);
+    return page;
+}
+
+void OuvrirPageHtml(QString& page, const QString& entete)
+{
+    page += kDeclarationHtml401;
+    page += kCrLf;
+    page += u"<html>";
+    page += kCrLf;
+    page += entete;
+    page += kCrLf;
+    page += u"<body>";
+}
+
+void FermerPageHtml(QString& page)
+{
+    page += u"</body>";
+    page += kCrLf;
+    page += u"</html>";
+    page += kCrLf;
 }
 
 QByteArray BlocHtmlFormat(const QString& fragment, const QString& avant, const QString& apres,

@@ -18,6 +18,12 @@ QString PageHtml(const QString& entete);
 // The same page whose body holds corps: "<body>" + corps + "</body>".
 QString PageHtmlAvecCorps(const QString& entete, const QString& corps);
 
+// The same page written piece by piece into one text, for a body too long to
+// be built apart and copied: OuvrirPageHtml writes up to and with "<body>",
+// the caller appends the body, FermerPageHtml writes from "</body>" to the end.
+void OuvrirPageHtml(QString& page, const QString& entete);
+void FermerPageHtml(QString& page);
+
 // Offsets of the "HTML Format" block, in bytes of its UTF-8 text.
 struct TOffsetsHtmlFormat {
     qsizetype StartHTML = 0;

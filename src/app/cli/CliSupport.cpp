@@ -8,6 +8,7 @@
 #include "util/Errors.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <exception>
 
@@ -30,10 +31,21 @@ void noterErreurSortie(std::FILE* flux)
 
 void EcrireFlux(std::FILE* flux, const QString& texte)
 {
-    const QByteArray octets = texte.toUtf8();
+    // Encoded piece by piece: the note or the results of a large buttress run
+    // to hundreds of megabytes, and a whole UTF-8 copy would double what the
+    // command holds. A piece never ends between the two halves of a pair.
+    constexpr qsizetype kMorceau = 1 << 16;
     errno = 0;
-    if (std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux) != std::size_t(octets.size())
-        || std::fflush(flux) != 0)
+    bool ecrit = true;
+    for (qsizetype debut = 0; debut < texte.size() && ecrit;) {
+        qsizetype fin = std::min(texte.size(), debut + kMorceau);
+        if (fin < texte.size() && texte[fin - 1].isHighSurrogate())
+            ++fin;
+        const QByteArray octets = QStringView(texte).sliced(debut, fin - debut).toUtf8();
+        ecrit = std::fwrite(octets.constData(), 1, std::size_t(octets.size()), flux) == std::size_t(octets.size());
+        debut = fin;
+    }
+    if (!ecrit || std::fflush(flux) != 0)
         noterErreurSortie(flux);
 }
 

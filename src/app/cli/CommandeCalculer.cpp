@@ -37,6 +37,24 @@ const char* const kUsageCalculer =
     "calcul NON CONFORME ; 2 au moins un calcul aux données invalides (ou illisible, ou dont\n"
     "le calcul a échoué), ce qui l'emporte sur 1 ; 3 document illisible ou commande incorrecte.\n";
 
+// The JSON text being written, handed to the standard output in pieces of
+// about 64 K characters so that a large result is never held whole.
+class SortieJson {
+public:
+    QString texte;
+
+    void viderSiPlein()
+    {
+        if (texte.size() >= (1 << 16))
+            vider();
+    }
+    void vider()
+    {
+        EcrireFlux(stdout, texte);
+        texte.resize(0);
+    }
+};
+
 // A JSON value that keeps the order of its members as written.
 class Json {
 public:
@@ -92,39 +110,22 @@ public:
         return *this;
     }
 
-    QString texte(int retrait = 0) const
+    // Sections whose values are made only as they are written, one section at
+    // a time: the results of 100 000 sections would otherwise be held as a
+    // tree of millions of values. Written as an array of their objects.
+    static Json sections(const QList<TSection>& sections)
     {
-        const QString ici(retrait, u' ');
-        const QString dedans(retrait + 2, u' ');
-        switch (type_) {
-        case Type::Nul:
-            return QStringLiteral("null");
-        case Type::Litteral:
-            return texte_;
-        case Type::Tableau: {
-            if (elements_.empty())
-                return QStringLiteral("[]");
-            QStringList parties;
-            for (const Json& e : elements_)
-                parties << e.texte(retrait + 2);
-            if (enLigne_)
-                return u'[' + parties.join(QStringLiteral(", ")) + u']';
-            return QStringLiteral("[\n") + dedans + parties.join(QStringLiteral(",\n") + dedans) + u'\n' + ici + u']';
-        }
-        case Type::Objet: {
-            if (membres_.empty())
-                return QStringLiteral("{}");
-            QStringList parties;
-            for (const auto& [cle, valeur] : membres_)
-                parties << echapper(cle) + QStringLiteral(": ") + valeur.texte(retrait + 2);
-            return QStringLiteral("{\n") + dedans + parties.join(QStringLiteral(",\n") + dedans) + u'\n' + ici + u'}';
-        }
-        }
-        return {};
+        Json j(Type::Sections);
+        j.sections_ = &sections;
+        return j;
     }
 
+    // The text of the value at the end of sortie, members indented by
+    // retrait + 2 spaces.
+    void ecrire(SortieJson& sortie, int retrait = 0) const;
+
 private:
-    enum class Type { Nul, Litteral, Tableau, Objet };
+    enum class Type { Nul, Litteral, Tableau, Objet, Sections };
     explicit Json(Type type) : type_(type) {}
 
     static QString echapper(const QString& s)
@@ -154,6 +155,7 @@ private:
     bool enLigne_ = false;
     std::vector<Json> elements_;
     std::vector<std::pair<QString, Json>> membres_;
+    const QList<TSection>* sections_ = nullptr;
 };
 
 Json maxiJson(const TMaxi& m)
@@ -185,6 +187,77 @@ Json sectionJson(const TSection& s)
         .membre(QStringLiteral("maxExc"), maxiJson(s.se_maxExc))
         .membre(QStringLiteral("maxCtr"), maxiJson(s.se_maxCtr))
         .membre(QStringLiteral("maxAng"), maxiJson(s.se_maxAng));
+}
+
+void Json::ecrire(SortieJson& sortie, int retrait) const
+{
+    QString& out = sortie.texte;
+    const auto aLaLigne = [&out](int espaces) {
+        out += u'\n';
+        out.resize(out.size() + espaces, u' ');
+    };
+    switch (type_) {
+    case Type::Nul:
+        out += u"null";
+        return;
+    case Type::Litteral:
+        out += texte_;
+        return;
+    case Type::Tableau:
+        if (elements_.empty()) {
+            out += u"[]";
+            return;
+        }
+        out += u'[';
+        for (std::size_t i = 0; i < elements_.size(); ++i) {
+            if (enLigne_) {
+                if (i > 0)
+                    out += u", ";
+            } else {
+                if (i > 0)
+                    out += u',';
+                aLaLigne(retrait + 2);
+            }
+            elements_[i].ecrire(sortie, retrait + 2);
+        }
+        if (!enLigne_)
+            aLaLigne(retrait);
+        out += u']';
+        return;
+    case Type::Objet:
+        if (membres_.empty()) {
+            out += u"{}";
+            return;
+        }
+        out += u'{';
+        for (std::size_t i = 0; i < membres_.size(); ++i) {
+            if (i > 0)
+                out += u',';
+            aLaLigne(retrait + 2);
+            out += echapper(membres_[i].first);
+            out += u": ";
+            membres_[i].second.ecrire(sortie, retrait + 2);
+        }
+        aLaLigne(retrait);
+        out += u'}';
+        return;
+    case Type::Sections:
+        if (sections_->isEmpty()) {
+            out += u"[]";
+            return;
+        }
+        out += u'[';
+        for (qsizetype i = 0; i < sections_->size(); ++i) {
+            if (i > 0)
+                out += u',';
+            aLaLigne(retrait + 2);
+            sectionJson((*sections_)[i]).ecrire(sortie, retrait + 2);
+            sortie.viderSiPlein();
+        }
+        aLaLigne(retrait);
+        out += u']';
+        return;
+    }
 }
 
 // The reserve as the JSON field: the factor, 100 for 100 or more, null for none.
@@ -245,10 +318,7 @@ int CalculerDocument(const QString& chemin, bool json, bool reserve)
         }
         // Results that were not computed are not shown: they would be those of
         // no calculation at all.
-        Json sections = Json::tableau();
-        if (calcule)
-            for (const TSection& s : data.Sections)
-                sections.ajouter(sectionJson(s));
+        Json sections = calcule ? Json::sections(data.Sections) : Json::tableau();
         Json objet = Json::objet();
         objet.membre(QStringLiteral("nom"), Json::chaine(calcul->nomtab))
                             .membre(QStringLiteral("resultat"), Json::entier(calcul->EtatCalcul()))
@@ -268,7 +338,10 @@ int CalculerDocument(const QString& chemin, bool json, bool reserve)
         const Json racine = Json::objet()
                                 .membre(QStringLiteral("document"), Json::chaine(chemin))
                                 .membre(QStringLiteral("calculs"), std::move(calculs));
-        EcrireFlux(stdout, racine.texte() + u'\n');
+        SortieJson sortie;
+        racine.ecrire(sortie);
+        sortie.texte += u'\n';
+        sortie.vider();
     }
     std::fflush(stdout);
     if (nonCalcule)

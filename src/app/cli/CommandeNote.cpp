@@ -6,6 +6,7 @@
 #include "report/CalculationNote.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -52,6 +53,29 @@ QString LireOptions(const QStringList& args, OptionsNote& options)
     return {};
 }
 
+// The page in UTF-8 after a byte-order mark, made in one buffer sized from the
+// page: the note of a large buttress runs to hundreds of megabytes, and a
+// whole UTF-8 copy then a copy behind the mark would triple what is held.
+QByteArray Utf8AvecMarque(const QString& page)
+{
+    qsizetype taille = 3;
+    for (const QChar c : page)
+        taille += c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 ? 2 : c.isSurrogate() ? 2 : 3;
+    QByteArray octets;
+    octets.reserve(taille);
+    octets += QByteArrayLiteral("\xEF\xBB\xBF");
+    constexpr qsizetype kMorceau = 1 << 16;
+    for (qsizetype debut = 0; debut < page.size();) {
+        qsizetype fin = std::min(page.size(), debut + kMorceau);
+        // A piece never ends between the two halves of a pair.
+        if (fin < page.size() && page[fin - 1].isHighSurrogate())
+            ++fin;
+        octets += QStringView(page).sliced(debut, fin - debut).toUtf8();
+        debut = fin;
+    }
+    return octets;
+}
+
 } // namespace
 
 int CommandeNote(const QStringList& args)
@@ -92,7 +116,7 @@ int CommandeNote(const QStringList& args)
         } else {
             // The page declares no character set: the byte-order mark tells a
             // browser that the accents are UTF-8.
-            octets = QByteArrayLiteral("\xEF\xBB\xBF") + page.toUtf8();
+            octets = Utf8AvecMarque(page);
         }
         return EcrireFichierCli(options.sortie, octets) ? calcul.statut : 3;
     });
