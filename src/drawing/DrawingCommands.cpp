@@ -92,6 +92,8 @@ InstructionDessin lireLigne(QStringView ligne)
 std::vector<InstructionDessin> LireCommandesDessin(const QString& txtra)
 {
     std::vector<InstructionDessin> commandes;
+    // One command a line: the vector is sized once rather than grown.
+    commandes.reserve(std::size_t(txtra.count(u"\r\n")) + 1);
     QStringView reste(txtra);
     while (!reste.isEmpty()) {
         const qsizetype fin = reste.indexOf(u"\r\n");

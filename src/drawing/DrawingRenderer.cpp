@@ -105,10 +105,16 @@ private:
         }
     }
 
+    // A drawing repeats its colour and width lines section after section:
+    // the painter is only given a pen that differs from the one it holds.
     void appliquerStylo()
     {
-        QPen stylo(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        p_.setPen(stylo);
+        if (styloPose_ && couleur_ == couleurPosee_ && epaisseur_ == epaisseurPosee_)
+            return;
+        p_.setPen(QPen(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        styloPose_ = true;
+        couleurPosee_ = couleur_;
+        epaisseurPosee_ = epaisseur_;
     }
 
     // A straight segment between two pixels; two equal pixels draw nothing.
@@ -204,6 +210,9 @@ private:
     bool leve_ = true;
     QPointF position_;
     QFont police_;
+    bool styloPose_ = false; // the pen last given to the painter
+    QColor couleurPosee_;
+    std::int32_t epaisseurPosee_ = 0;
 };
 
 } // namespace
