@@ -47,6 +47,21 @@ bool motCle(QStringView ligne, QStringView mot, QStringView& apres)
     return true;
 }
 
+// Where the first CR LF of the text stands, -1 without one. A lone CR or LF is
+// part of its line. Looking for the CR alone is much quicker than for the pair.
+qsizetype finDeLigne(QStringView texte)
+{
+    qsizetype depuis = 0;
+    for (;;) {
+        const qsizetype cr = texte.indexOf(u'\r', depuis);
+        if (cr < 0 || cr + 1 >= texte.size())
+            return -1;
+        if (texte[cr + 1] == u'\n')
+            return cr;
+        depuis = cr + 1;
+    }
+}
+
 InstructionDessin lireLigne(QStringView ligne)
 {
     InstructionDessin c;
@@ -93,10 +108,11 @@ std::vector<InstructionDessin> LireCommandesDessin(const QString& txtra)
 {
     std::vector<InstructionDessin> commandes;
     // One command a line: the vector is sized once rather than grown.
-    commandes.reserve(std::size_t(txtra.count(u"\r\n")) + 1);
+    const QChar* const debut = txtra.constData();
+    commandes.reserve(std::size_t(std::count(debut, debut + txtra.size(), QChar(u'\n'))) + 1);
     QStringView reste(txtra);
     while (!reste.isEmpty()) {
-        const qsizetype fin = reste.indexOf(u"\r\n");
+        const qsizetype fin = finDeLigne(reste);
         const QStringView brute = fin < 0 ? reste : reste.left(fin);
         reste = fin < 0 ? QStringView() : reste.mid(fin + 2);
         const QStringView ligne = SansBlancs(brute);

@@ -3,10 +3,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLineF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -16,6 +18,8 @@ constexpr double kMarge = 2000;
 constexpr std::int32_t kEpaisseurMax = 1000;
 constexpr std::int32_t kHauteurPoliceMax = 2000;
 constexpr int kHauteurPoliceDefaut = 12;
+// Segments handed to the painter at once, at most.
+constexpr std::size_t kLotMax = 16;
 
 // Clips segment a-b to the rectangle (Liang-Barsky); false when nothing is left.
 bool decouper(QPointF& a, QPointF& b, const QRectF& r)
@@ -66,6 +70,7 @@ public:
         appliquerStylo();
         for (const InstructionDessin& c : commandes)
             executer(c);
+        envoyer();
         p_.restore();
     }
 
@@ -73,6 +78,8 @@ private:
     void executer(const InstructionDessin& c)
     {
         using G = InstructionDessin::Genre;
+        if (c.genre != G::Point)
+            envoyer(); // a new polyline, a new pen or a text: what is held goes first
         switch (c.genre) {
         case G::Ligne:
             leve_ = true;
@@ -118,11 +125,48 @@ private:
     }
 
     // A straight segment between two pixels; two equal pixels draw nothing.
+    // On an image the segments of one arrow, or of one polyline, go to the
+    // painter together (envoyer()): one stroke and one fill instead of one per
+    // segment. Other devices (PDF, SVG) get every segment on its own, as
+    // their files have always held them.
     void trait(QPointF a, QPointF b)
     {
         if (a == b || !decouper(a, b, limites_))
             return;
-        p_.drawLine(QLineF(a, b));
+        if (horsImage(a, b))
+            return;
+        lot_.push_back(QLineF(a, b));
+        if (!regrouper_ || lot_.size() >= kLotMax)
+            envoyer();
+    }
+
+    // Deep in a zoom most segments lie out of sight: on an image painted
+    // without scaling, one whose pen cannot reach a pixel of the image is not
+    // stroked at all (Qt would stroke it, then throw every pixel away).
+    bool horsImage(QPointF a, QPointF b) const
+    {
+        if (!visible_)
+            return false;
+        const double marge = epaisseur_ + 2;
+        return std::max(a.x(), b.x()) < visible_->left() - marge || std::min(a.x(), b.x()) > visible_->right() + marge
+            || std::max(a.y(), b.y()) < visible_->top() - marge || std::min(a.y(), b.y()) > visible_->bottom() + marge;
+    }
+
+    // The image's pixels in the painter's coordinates, when it only translates.
+    std::optional<QRectF> image() const
+    {
+        if (!regrouper_ || !p_.device() || p_.deviceTransform().type() > QTransform::TxTranslate)
+            return std::nullopt;
+        const QTransform& t = p_.deviceTransform();
+        return QRectF(-t.dx(), -t.dy(), p_.device()->width(), p_.device()->height());
+    }
+
+    void envoyer()
+    {
+        if (lot_.empty())
+            return;
+        p_.drawLines(lot_.data(), int(lot_.size()));
+        lot_.clear();
     }
 
     void fleche(double x1, double y1, double x2, double y2)
@@ -146,6 +190,7 @@ private:
         trait(pointe, gauche);
         trait(gauche, droite);
         trait(droite, pointe);
+        envoyer();
     }
 
     void repere(const QColor& couleur)
@@ -164,6 +209,7 @@ private:
         trait(QPointF(origine.x(), 2), QPointF(origine.x() - 5, 12));
         trait(QPointF(origine.x() - 5, 12), QPointF(origine.x() + 5, 12));
         trait(QPointF(origine.x() + 5, 12), QPointF(origine.x(), 2));
+        envoyer();
         couleur_ = avant;
         appliquerStylo();
     }
@@ -210,6 +256,9 @@ private:
     bool leve_ = true;
     QPointF position_;
     QFont police_;
+    const bool regrouper_ = p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Raster;
+    std::vector<QLineF> lot_; // segments not yet handed to the painter
+    const std::optional<QRectF> visible_ = image();
     bool styloPose_ = false; // the pen last given to the painter
     QColor couleurPosee_;
     std::int32_t epaisseurPosee_ = 0;

@@ -88,6 +88,19 @@ TEST(LectureTexte, LinesAreSplitOnCrLfOnlyAndEmptyLinesSkipped)
     EXPECT_TRUE(LireCommandesDessin(QString()).empty());
 }
 
+// A lone CR, or one doubled before the LF, belongs to its line.
+TEST(LectureTexte, LoneCarriageReturnsStayInTheirLine)
+{
+    const auto commandes = LireCommandesDessin(QStringLiteral("1\t2\r3\t4\r\r\n5\t6\r\r\r\nLIGNE\r\r7\t8\r"));
+    ASSERT_EQ(commandes.size(), 3u);
+    EXPECT_DOUBLE_EQ(commandes[0].x1, 1);
+    EXPECT_DOUBLE_EQ(commandes[0].y1, 0); // "2\r3" is one unreadable field
+    EXPECT_DOUBLE_EQ(commandes[1].x1, 5);
+    EXPECT_DOUBLE_EQ(commandes[1].y1, 6);
+    EXPECT_EQ(commandes[2].genre, G::Point); // "LIGNE\r\r7\t8" is not the keyword
+    EXPECT_DOUBLE_EQ(commandes[2].y1, 8);
+}
+
 } // namespace
 
 #include "drawing/ViewMapping.h"

@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -336,5 +338,82 @@ TEST(Peinture, FitsAWholeExtentToAnImage)
     EXPECT_EQ(image.pixelColor(100 + 90, 50 - 23), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(100 + 91, 50 - 23), QColor(Qt::white));
 }
+
+// A varied drawing: pens of one to three pixels, polylines, arrows in every
+// direction and of every size, the axes, points far outside the area.
+QString dessinVarie(unsigned graine)
+{
+    std::mt19937 hasard(graine);
+    const auto entre = [&hasard](double a, double b) {
+        return a + (b - a) * double(hasard() % 100001) / 100000.0;
+    };
+    QString texte;
+    for (int i = 0; i < 400; ++i) {
+        switch (hasard() % 8) {
+        case 0:
+            texte += QStringLiteral("COULEUR\t%1\r\n").arg(hasard() % 16777216);
+            break;
+        case 1:
+            texte += QStringLiteral("EPTRAIT\t%1\r\n").arg(1 + hasard() % 3);
+            break;
+        case 2:
+            texte += QStringLiteral("LIGNE\r\n");
+            break;
+        case 3:
+            texte += QStringLiteral("FLECHE\t%1\t%2\t%3\t%4\r\n")
+                         .arg(entre(-12, 12))
+                         .arg(entre(-9, 9))
+                         .arg(entre(-12, 12))
+                         .arg(entre(-9, 9));
+            break;
+        case 4:
+            if (hasard() % 10 == 0)
+                texte += QStringLiteral("REPERE\t%1\r\n").arg(hasard() % 16777216);
+            break;
+        case 5: // a point far away now and then
+            texte += QStringLiteral("%1\t%2\r\n").arg(entre(-500, 500)).arg(entre(-400, 400));
+            break;
+        default: // mostly short segments, as a buttress and its loads give
+            texte += QStringLiteral("%1\t%2\r\n").arg(entre(-12, 12)).arg(entre(-9, 9));
+            break;
+        }
+    }
+    return texte;
+}
+
+class DessinsVaries : public ::testing::TestWithParam<unsigned> {};
+
+// On an image the segments of an arrow or of a polyline reach the painter
+// together and those out of sight not at all; through a picture (as for PDF
+// and SVG) each one alone. Both give the very same pixels.
+TEST_P(DessinsVaries, SegmentsTogetherOrOneByOneGiveTheSamePixels)
+{
+    const QString texte = dessinVarie(GetParam());
+    const QSize zone(300, 200);
+    ViewMapping vue;
+    vue.ech = GetParam() % 2 ? 11.5 : 47; // zoomed in: many segments out of sight
+    vue.CtrPBxX = 150;
+    vue.CtrPBxY = 100;
+
+    QImage ensemble(zone, QImage::Format_RGB32);
+    {
+        QPainter painter(&ensemble);
+        PeindreDessin(painter, texte, vue, zone, kNoir);
+    }
+    QPicture image;
+    {
+        QPainter painter(&image);
+        PeindreDessin(painter, texte, vue, zone, kNoir);
+    }
+    QImage unParUn(zone, QImage::Format_RGB32);
+    {
+        QPainter painter(&unParUn);
+        painter.drawPicture(0, 0, image);
+    }
+    ASSERT_FALSE(seulementFond(ensemble, Qt::black));
+    EXPECT_EQ(ensemble, unParUn) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Graines, DessinsVaries, ::testing::Range(1u, 41u));
 
 } // namespace
