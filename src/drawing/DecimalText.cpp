@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace {
 
@@ -27,6 +28,45 @@ void ajouterLatin1(QString& texte, const char* debut, const char* fin)
         d[i] = QChar(char16_t(debut[i]));
 }
 
+// Below this size the exact value in thousandths is worked out on 64-bit
+// integers: v = m x 2^e with m below 2^53, so m x 1000 stays below 2^63.
+constexpr double kValeurEntiere = 1099511627776.0; // 2^40
+
+// The thousandths of |v| rounded to nearest, a tie away from zero, from the
+// exact binary value; then the digits, with the sign of v even when they are
+// all zeros (-0.0001 gives "-0.000", as Qt writes it).
+void ajouterParEntiers(QString& texte, double v)
+{
+    int exposant = 0;
+    const double fraction = std::frexp(std::fabs(v), &exposant); // |v| = fraction x 2^exposant
+    const auto mantisse = static_cast<std::uint64_t>(std::ldexp(fraction, 53)); // exact
+    const int decalage = 53 - exposant; // |v| = mantisse x 2^-decalage, decalage > 13 here
+    std::uint64_t milliemes = 0;
+    if (decalage < 64) {
+        const std::uint64_t produit = mantisse * 1000;
+        milliemes = produit >> decalage;
+        const std::uint64_t reste = produit & ((std::uint64_t(1) << decalage) - 1);
+        if (reste >= (std::uint64_t(1) << (decalage - 1)))
+            ++milliemes;
+    } // else |v| x 1000 is below 2^63 / 2^64: rounds to zero
+    char tampon[32];
+    char* fin = tampon + sizeof tampon;
+    char* c = fin;
+    std::uint64_t reste = milliemes;
+    for (int i = 0; i < 3; ++i) {
+        *--c = char('0' + reste % 10);
+        reste /= 10;
+    }
+    *--c = '.';
+    do {
+        *--c = char('0' + reste % 10);
+        reste /= 10;
+    } while (reste != 0);
+    if (v < 0)
+        *--c = '-';
+    ajouterLatin1(texte, c, fin);
+}
+
 } // namespace
 
 void AjouterTroisDecimales(QString& texte, double v)
@@ -37,6 +77,10 @@ void AjouterTroisDecimales(QString& texte, double v)
     }
     if (!(std::fabs(v) < kGrandeValeur)) {
         texte.append(QString::number(v, 'f', 3));
+        return;
+    }
+    if (std::fabs(v) < kValeurEntiere) {
+        ajouterParEntiers(texte, v);
         return;
     }
     char tampon[40];
