@@ -135,6 +135,8 @@ private:
             return;
         if (horsImage(a, b))
             return;
+        if (rectangleDroit(a, b))
+            return;
         lot_.push_back(QLineF(a, b));
         if (!regrouper_ || lot_.size() >= kLotMax)
             envoyer();
@@ -150,6 +152,39 @@ private:
         const double marge = epaisseur_ + 2;
         return std::max(a.x(), b.x()) < visible_->left() - marge || std::min(a.x(), b.x()) > visible_->right() + marge
             || std::max(a.y(), b.y()) < visible_->top() - marge || std::min(a.y(), b.y()) > visible_->bottom() + marge;
+    }
+
+    // A horizontal or vertical segment between whole pixels, 2 pixels wide,
+    // covers exactly the pixels of a rectangle: the two rows (or columns)
+    // either side of it, one pixel beyond each end. Its round ends are discs of
+    // radius 1 around a pixel corner: they hold the four pixel centres around
+    // that corner and no other (the next ones lie 1.58 away). Filling that
+    // rectangle spares Qt the stroke and the curves of the two ends; same
+    // colour, same pixels. Elsewhere (other widths, slanting segments, a
+    // scaled painter, PDF or SVG) the segment is stroked as usual.
+    bool rectangleDroit(QPointF a, QPointF b)
+    {
+        if (!rectanglesExacts_ || epaisseur_ != 2 || (a.x() != b.x() && a.y() != b.y()))
+            return false;
+        const auto entier = [](double v) { return v == std::trunc(v) && std::fabs(v) < 1e9; };
+        if (!entier(a.x()) || !entier(a.y()) || !entier(b.x()) || !entier(b.y()))
+            return false;
+        const int x0 = int(std::min(a.x(), b.x()));
+        const int x1 = int(std::max(a.x(), b.x()));
+        const int y0 = int(std::min(a.y(), b.y()));
+        const int y1 = int(std::max(a.y(), b.y()));
+        p_.fillRect(QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1, y1)), couleur_);
+        return true;
+    }
+
+    // Whether the painter puts a whole pixel of its coordinates on a whole
+    // pixel of an image.
+    bool pixelsEntiers() const
+    {
+        if (!visible_)
+            return false;
+        const QTransform& t = p_.deviceTransform();
+        return t.dx() == std::trunc(t.dx()) && t.dy() == std::trunc(t.dy());
     }
 
     // The image's pixels in the painter's coordinates, when it only translates.
@@ -259,6 +294,7 @@ private:
     const bool regrouper_ = p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Raster;
     std::vector<QLineF> lot_; // segments not yet handed to the painter
     const std::optional<QRectF> visible_ = image();
+    const bool rectanglesExacts_ = pixelsEntiers();
     bool styloPose_ = false; // the pen last given to the painter
     QColor couleurPosee_;
     std::int32_t epaisseurPosee_ = 0;

@@ -354,7 +354,7 @@ QString dessinVarie(unsigned graine)
             texte += QStringLiteral("COULEUR\t%1\r\n").arg(hasard() % 16777216);
             break;
         case 1:
-            texte += QStringLiteral("EPTRAIT\t%1\r\n").arg(1 + hasard() % 3);
+            texte += QStringLiteral("EPTRAIT\t%1\r\n").arg(hasard() % 2 ? 2 : 1 + hasard() % 3);
             break;
         case 2:
             texte += QStringLiteral("LIGNE\r\n");
@@ -369,6 +369,10 @@ QString dessinVarie(unsigned graine)
         case 4:
             if (hasard() % 10 == 0)
                 texte += QStringLiteral("REPERE\t%1\r\n").arg(hasard() % 16777216);
+            else if (hasard() % 2 == 0) // upright or level, as loads often are
+                texte += QStringLiteral("FLECHE\t%1\t%2\t%1\t%3\r\n").arg(entre(-12, 12)).arg(entre(-9, 9)).arg(entre(-9, 9));
+            else
+                texte += QStringLiteral("FLECHE\t%2\t%1\t%3\t%1\r\n").arg(entre(-9, 9)).arg(entre(-12, 12)).arg(entre(-12, 12));
             break;
         case 5: // a point far away now and then
             texte += QStringLiteral("%1\t%2\r\n").arg(entre(-500, 500)).arg(entre(-400, 400));
@@ -381,23 +385,14 @@ QString dessinVarie(unsigned graine)
     return texte;
 }
 
-class DessinsVaries : public ::testing::TestWithParam<unsigned> {};
-
-// On an image the segments of an arrow or of a polyline reach the painter
-// together and those out of sight not at all; through a picture (as for PDF
-// and SVG) each one alone. Both give the very same pixels.
-TEST_P(DessinsVaries, SegmentsTogetherOrOneByOneGiveTheSamePixels)
+// The image painted directly, and painted segment by segment through a
+// picture (the painter of a picture, like those of PDF and SVG, gets every
+// segment stroked on its own).
+std::pair<QImage, QImage> directEtUnParUn(const QString& texte, const ViewMapping& vue, QSize zone)
 {
-    const QString texte = dessinVarie(GetParam());
-    const QSize zone(300, 200);
-    ViewMapping vue;
-    vue.ech = GetParam() % 2 ? 11.5 : 47; // zoomed in: many segments out of sight
-    vue.CtrPBxX = 150;
-    vue.CtrPBxY = 100;
-
-    QImage ensemble(zone, QImage::Format_RGB32);
+    QImage direct(zone, QImage::Format_RGB32);
     {
-        QPainter painter(&ensemble);
+        QPainter painter(&direct);
         PeindreDessin(painter, texte, vue, zone, kNoir);
     }
     QPicture image;
@@ -410,10 +405,45 @@ TEST_P(DessinsVaries, SegmentsTogetherOrOneByOneGiveTheSamePixels)
         QPainter painter(&unParUn);
         painter.drawPicture(0, 0, image);
     }
+    return {direct, unParUn};
+}
+
+// Upright and level 2-pixel segments of every length from 1 to 30 pixels, both
+// ways, filled as rectangles, cover the pixels their stroke covers.
+TEST(Peinture, UprightAndLevelThickSegmentsGiveTheirStrokesPixels)
+{
+    QString texte = QStringLiteral("COULEUR\t255\r\nEPTRAIT\t2\r\n");
+    for (int n = 1; n <= 30; ++n) {
+        const double x = -4.5 + 0.1 * (n % 10); // one unit is 10 pixels
+        const double y = -4.5 + 0.3 * (n / 10);
+        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%3\t%2\r\n").arg(x).arg(y).arg(x + 0.1 * n);
+        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%1\t%3\r\n").arg(-x).arg(y + 0.1 * n).arg(y);
+    }
+    const auto [direct, unParUn] = directEtUnParUn(texte, vueEssai(), QSize(100, 100));
+    EXPECT_EQ(direct, unParUn);
+    EXPECT_FALSE(seulementFond(direct, Qt::black));
+}
+
+class DessinsVaries : public ::testing::TestWithParam<unsigned> {};
+
+// On an image the segments of an arrow or of a polyline reach the painter
+// together, those out of sight not at all, and 2-pixel ones upright or level
+// as rectangles; through a picture (as for PDF and SVG) each one alone is
+// stroked. Both give the very same pixels.
+TEST_P(DessinsVaries, SegmentsTogetherOrOneByOneGiveTheSamePixels)
+{
+    const QString texte = dessinVarie(GetParam());
+    const QSize zone(300, 200);
+    ViewMapping vue;
+    vue.ech = GetParam() % 2 ? 11.5 : 47; // zoomed in: many segments out of sight
+    vue.CtrPBxX = 150;
+    vue.CtrPBxY = 100;
+
+    const auto [ensemble, unParUn] = directEtUnParUn(texte, vue, zone);
     ASSERT_FALSE(seulementFond(ensemble, Qt::black));
     EXPECT_EQ(ensemble, unParUn) << GetParam();
 }
 
-INSTANTIATE_TEST_SUITE_P(Graines, DessinsVaries, ::testing::Range(1u, 41u));
+INSTANTIATE_TEST_SUITE_P(Graines, DessinsVaries, ::testing::Range(1u, 81u));
 
 } // namespace
