@@ -183,17 +183,22 @@ private:
     {
         if (!visible_)
             return false;
-        const QTransform& t = p_.deviceTransform();
-        return t.dx() == std::trunc(t.dx()) && t.dy() == std::trunc(t.dy());
+        const auto entier = [](double v) { return v == std::trunc(v); };
+        const QTransform& d = p_.deviceTransform();
+        const QTransform c = p_.combinedTransform();
+        return entier(d.dx()) && entier(d.dy()) && entier(c.dx()) && entier(c.dy());
     }
 
-    // The image's pixels in the painter's coordinates, when it only translates.
+    // The paint device's area (an image, a widget) in the painter's
+    // coordinates, when the painter only translates.
     std::optional<QRectF> image() const
     {
         if (!regrouper_ || !p_.device() || p_.deviceTransform().type() > QTransform::TxTranslate)
             return std::nullopt;
-        const QTransform& t = p_.deviceTransform();
-        return QRectF(-t.dx(), -t.dy(), p_.device()->width(), p_.device()->height());
+        const QTransform c = p_.combinedTransform();
+        if (c.type() > QTransform::TxTranslate)
+            return std::nullopt;
+        return QRectF(-c.dx(), -c.dy(), p_.device()->width(), p_.device()->height());
     }
 
     void envoyer()
