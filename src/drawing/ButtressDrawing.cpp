@@ -1,5 +1,6 @@
 #include "drawing/ButtressDrawing.h"
 
+#include "util/DecimalText.h"
 #include "drawing/ThrustLine.h"
 #include "util/TextFields.h"
 
@@ -9,9 +10,40 @@
 
 namespace {
 
-QString nombre(double v) { return QString::number(std::isfinite(v) ? v : 0.0, 'f', 3); }
+// One part of the text: every line ends with CR LF as it is written, so that
+// the parts are only put end to end, with no list of small strings to join.
+class Texte {
+public:
+    void ligne(QLatin1String texte) { texte_.append(texte).append(kCrLf); }
+    void ligne(const QString& texte) { texte_.append(texte).append(kCrLf); }
+    // "x" TAB "y", three decimals each.
+    void point(double x, double y)
+    {
+        nombre(x);
+        texte_.append(u'\t');
+        nombre(y);
+        texte_.append(kCrLf);
+    }
+    void fleche(double x1, double y1, double x2, double y2)
+    {
+        texte_.append(QLatin1String("FLECHE\t"));
+        nombre(x1);
+        texte_.append(u'\t');
+        nombre(y1);
+        texte_.append(u'\t');
+        nombre(x2);
+        texte_.append(u'\t');
+        nombre(y2);
+        texte_.append(kCrLf);
+    }
+    void reserver(qsizetype caracteres) { texte_.reserve(caracteres); }
+    const QString& texte() const { return texte_; }
 
-QString point(double x, double y) { return nombre(x) + kTab + nombre(y); }
+private:
+    void nombre(double v) { AjouterDecimales(texte_, std::isfinite(v) ? v : 0.0, 3); }
+
+    QString texte_;
+};
 
 bool fini(double a, double b, double c, double d)
 {
@@ -27,9 +59,11 @@ double echelle(double hauteur, double maximum, double k)
 
 class Redacteur {
 public:
-    explicit Redacteur(QStringList& lignes) : lignes_(lignes) {}
+    explicit Redacteur(Texte& texte) : texte_(texte) {}
 
-    void ligne(const QString& texte) { lignes_.append(texte); }
+    void ligne(QLatin1String texte) { texte_.ligne(texte); }
+    void ligne(const QString& texte) { texte_.ligne(texte); }
+    void point(double x, double y) { texte_.point(x, y); }
 
     // The arrow of load v applied at (xa, za): from its tail to the point of
     // application, along the load. A zero vector draws nothing.
@@ -41,11 +75,11 @@ public:
         const double zq = za - v[1] * s;
         if (!fini(xq, zq, xa, za))
             return;
-        ligne(QStringLiteral("FLECHE") + kTab + point(xq, zq) + kTab + point(xa, za));
+        texte_.fleche(xq, zq, xa, za);
     }
 
 private:
-    QStringList& lignes_;
+    Texte& texte_;
 };
 
 // The distributed load intensities drawn, family by family: G, W, Q.
@@ -127,10 +161,19 @@ DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
     const double sc = data.EchCharges;
     const double se = data.EchEfforts;
 
-    QStringList contour{QStringLiteral("REPERE\t255"), QStringLiteral("COULEUR\t0")};
-    QStringList interieur{QStringLiteral("LIGNE")};
-    QStringList exterieur{QStringLiteral("LIGNE")};
-    QStringList chargesTexte;
+    // Room for the usual lines of a section, so that the parts seldom grow.
+    Texte contour;
+    Texte interieur;
+    Texte exterieur;
+    Texte chargesTexte;
+    contour.reserver(40 + 36 * n);
+    interieur.reserver(8 + 18 * n);
+    exterieur.reserver(8 + 18 * n);
+    chargesTexte.reserver(300 * n);
+    contour.ligne(QLatin1String("REPERE\t255"));
+    contour.ligne(QLatin1String("COULEUR\t0"));
+    interieur.ligne(QLatin1String("LIGNE"));
+    exterieur.ligne(QLatin1String("LIGNE"));
     Redacteur ecrire(chargesTexte);
     DessinContrefort dessin;
     dessin.etendue = {sections.first().se_posisec, sections.first().se_niveau,
@@ -141,16 +184,18 @@ DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
         const double z = s.se_niveau;
         const double xi = s.se_posisec;
         const double xo = s.se_posisec + s.se_htrsec;
-        contour << QStringLiteral("LIGNE") << point(xi, z) << point(xo, z);
-        interieur << point(xi, z);
-        exterieur << point(xo, z);
+        contour.ligne(QLatin1String("LIGNE"));
+        contour.point(xi, z);
+        contour.point(xo, z);
+        interieur.point(xi, z);
+        exterieur.point(xo, z);
         dessin.etendue.xmin = std::min(dessin.etendue.xmin, xi);
         dessin.etendue.xmax = std::max(dessin.etendue.xmax, xo);
 
-        ecrire.ligne(QStringLiteral("COULEUR\t16711680"));
+        ecrire.ligne(QLatin1String("COULEUR\t16711680"));
         const double xa = s.se_posicharge;
         if (ponctuelles) {
-            ecrire.ligne(QStringLiteral("EPTRAIT\t2"));
+            ecrire.ligne(QLatin1String("EPTRAIT\t2"));
             if (sc > 0) {
                 if (G)
                     ecrire.fleche(s.se_chargePG, xa, z, sc);
@@ -166,7 +211,7 @@ DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
         // calculation has marked it yet: there is no section above it.
         const bool sommet = i + 1 == n;
         if (reparties && !sommet) {
-            ecrire.ligne(QStringLiteral("EPTRAIT\t1"));
+            ecrire.ligne(QLatin1String("EPTRAIT\t1"));
             const TSection& t = sections[i + 1];
             const auto famille = [&](bool montree, TV2R (*intensite)(const TSection&)) {
                 if (!montree || sc <= 0)
@@ -180,9 +225,9 @@ DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
                 const double z2 = t.se_niveau - dessus[1] * sc;
                 if (!fini(x1, z1, x2, z2))
                     return;
-                ecrire.ligne(QStringLiteral("LIGNE"));
-                ecrire.ligne(point(x1, z1));
-                ecrire.ligne(point(x2, z2));
+                ecrire.ligne(QLatin1String("LIGNE"));
+                ecrire.point(x1, z1);
+                ecrire.point(x2, z2);
             };
             famille(G, repartieG);
             famille(W, repartieW);
@@ -191,7 +236,7 @@ DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
         if (resultats) {
             const int niveau = std::max(s.se_maxExc.mx_statut, s.se_maxAng.mx_statut);
             ecrire.ligne(QStringLiteral("COULEUR\t") + QString::number(CouleurResultante(niveau)));
-            ecrire.ligne(QStringLiteral("EPTRAIT\t2"));
+            ecrire.ligne(QLatin1String("EPTRAIT\t2"));
             if (se > 0) {
                 const TV3R& t = s.se_maxExc.mx_torsPondere;
                 ecrire.fleche({t[0], t[1]}, s.se_Xctr + s.se_maxExc.mx_valeur, z, se);
@@ -199,10 +244,15 @@ DessinContrefort ConstruireDessin(TData& data, const OptionsDessin& options)
         }
     }
 
-    QStringList tout = contour;
-    tout << interieur << exterieur << chargesTexte;
-    if (options.lignePoussee)
-        tout << CommandesLignePoussee(data);
-    dessin.texte = tout.join(kCrLf) + kCrLf;
+    const QStringList poussee = options.lignePoussee ? CommandesLignePoussee(data) : QStringList();
+    qsizetype taillePoussee = 0;
+    for (const QString& ligne : poussee)
+        taillePoussee += ligne.size() + 2;
+    dessin.texte.reserve(contour.texte().size() + interieur.texte().size() + exterieur.texte().size()
+                         + chargesTexte.texte().size() + taillePoussee);
+    dessin.texte.append(contour.texte()).append(interieur.texte()).append(exterieur.texte());
+    dessin.texte.append(chargesTexte.texte());
+    for (const QString& ligne : poussee)
+        dessin.texte.append(ligne).append(kCrLf);
     return dessin;
 }

@@ -3,10 +3,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QLineF>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -16,6 +18,8 @@ constexpr double kMarge = 2000;
 constexpr std::int32_t kEpaisseurMax = 1000;
 constexpr std::int32_t kHauteurPoliceMax = 2000;
 constexpr int kHauteurPoliceDefaut = 12;
+// Segments handed to the painter at once, at most.
+constexpr std::size_t kLotMax = 16;
 
 // Clips segment a-b to the rectangle (Liang-Barsky); false when nothing is left.
 bool decouper(QPointF& a, QPointF& b, const QRectF& r)
@@ -66,6 +70,7 @@ public:
         appliquerStylo();
         for (const InstructionDessin& c : commandes)
             executer(c);
+        envoyer();
         p_.restore();
     }
 
@@ -73,6 +78,8 @@ private:
     void executer(const InstructionDessin& c)
     {
         using G = InstructionDessin::Genre;
+        if (c.genre != G::Point)
+            envoyer(); // a new polyline, a new pen or a text: what is held goes first
         switch (c.genre) {
         case G::Ligne:
             leve_ = true;
@@ -105,18 +112,101 @@ private:
         }
     }
 
+    // A drawing repeats its colour and width lines section after section:
+    // the painter is only given a pen that differs from the one it holds.
     void appliquerStylo()
     {
-        QPen stylo(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        p_.setPen(stylo);
+        if (styloPose_ && couleur_ == couleurPosee_ && epaisseur_ == epaisseurPosee_)
+            return;
+        p_.setPen(QPen(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        styloPose_ = true;
+        couleurPosee_ = couleur_;
+        epaisseurPosee_ = epaisseur_;
     }
 
     // A straight segment between two pixels; two equal pixels draw nothing.
+    // On an image the segments of one arrow, or of one polyline, go to the
+    // painter together (envoyer()): one stroke and one fill instead of one per
+    // segment. Other devices (PDF, SVG) get every segment on its own, as
+    // their files have always held them.
     void trait(QPointF a, QPointF b)
     {
         if (a == b || !decouper(a, b, limites_))
             return;
-        p_.drawLine(QLineF(a, b));
+        if (horsImage(a, b))
+            return;
+        if (rectangleDroit(a, b))
+            return;
+        lot_.push_back(QLineF(a, b));
+        if (!regrouper_ || lot_.size() >= kLotMax)
+            envoyer();
+    }
+
+    // Deep in a zoom most segments lie out of sight: on an image painted
+    // without scaling, one whose pen cannot reach a pixel of the image is not
+    // stroked at all (Qt would stroke it, then throw every pixel away).
+    bool horsImage(QPointF a, QPointF b) const
+    {
+        if (!visible_)
+            return false;
+        const double marge = epaisseur_ + 2;
+        return std::max(a.x(), b.x()) < visible_->left() - marge || std::min(a.x(), b.x()) > visible_->right() + marge
+            || std::max(a.y(), b.y()) < visible_->top() - marge || std::min(a.y(), b.y()) > visible_->bottom() + marge;
+    }
+
+    // A horizontal or vertical segment between whole pixels, 2 pixels wide,
+    // covers exactly the pixels of a rectangle: the two rows (or columns)
+    // either side of it, one pixel beyond each end. Its round ends are discs of
+    // radius 1 around a pixel corner: they hold the four pixel centres around
+    // that corner and no other (the next ones lie 1.58 away). Filling that
+    // rectangle spares Qt the stroke and the curves of the two ends; same
+    // colour, same pixels. Elsewhere (other widths, slanting segments, a
+    // scaled painter, PDF or SVG) the segment is stroked as usual.
+    bool rectangleDroit(QPointF a, QPointF b)
+    {
+        if (!rectanglesExacts_ || epaisseur_ != 2 || (a.x() != b.x() && a.y() != b.y()))
+            return false;
+        const auto entier = [](double v) { return v == std::trunc(v) && std::fabs(v) < 1e9; };
+        if (!entier(a.x()) || !entier(a.y()) || !entier(b.x()) || !entier(b.y()))
+            return false;
+        const int x0 = int(std::min(a.x(), b.x()));
+        const int x1 = int(std::max(a.x(), b.x()));
+        const int y0 = int(std::min(a.y(), b.y()));
+        const int y1 = int(std::max(a.y(), b.y()));
+        p_.fillRect(QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1, y1)), couleur_);
+        return true;
+    }
+
+    // Whether the painter puts a whole pixel of its coordinates on a whole
+    // pixel of an image.
+    bool pixelsEntiers() const
+    {
+        if (!visible_)
+            return false;
+        const auto entier = [](double v) { return v == std::trunc(v); };
+        const QTransform& d = p_.deviceTransform();
+        const QTransform c = p_.combinedTransform();
+        return entier(d.dx()) && entier(d.dy()) && entier(c.dx()) && entier(c.dy());
+    }
+
+    // The paint device's area (an image, a widget) in the painter's
+    // coordinates, when the painter only translates.
+    std::optional<QRectF> image() const
+    {
+        if (!regrouper_ || !p_.device() || p_.deviceTransform().type() > QTransform::TxTranslate)
+            return std::nullopt;
+        const QTransform c = p_.combinedTransform();
+        if (c.type() > QTransform::TxTranslate)
+            return std::nullopt;
+        return QRectF(-c.dx(), -c.dy(), p_.device()->width(), p_.device()->height());
+    }
+
+    void envoyer()
+    {
+        if (lot_.empty())
+            return;
+        p_.drawLines(lot_.data(), int(lot_.size()));
+        lot_.clear();
     }
 
     void fleche(double x1, double y1, double x2, double y2)
@@ -140,6 +230,7 @@ private:
         trait(pointe, gauche);
         trait(gauche, droite);
         trait(droite, pointe);
+        envoyer();
     }
 
     void repere(const QColor& couleur)
@@ -158,6 +249,7 @@ private:
         trait(QPointF(origine.x(), 2), QPointF(origine.x() - 5, 12));
         trait(QPointF(origine.x() - 5, 12), QPointF(origine.x() + 5, 12));
         trait(QPointF(origine.x() + 5, 12), QPointF(origine.x(), 2));
+        envoyer();
         couleur_ = avant;
         appliquerStylo();
     }
@@ -204,6 +296,13 @@ private:
     bool leve_ = true;
     QPointF position_;
     QFont police_;
+    const bool regrouper_ = p_.paintEngine() && p_.paintEngine()->type() == QPaintEngine::Raster;
+    std::vector<QLineF> lot_; // segments not yet handed to the painter
+    const std::optional<QRectF> visible_ = image();
+    const bool rectanglesExacts_ = pixelsEntiers();
+    bool styloPose_ = false; // the pen last given to the painter
+    QColor couleurPosee_;
+    std::int32_t epaisseurPosee_ = 0;
 };
 
 } // namespace

@@ -21,3 +21,10 @@ private:
     // The rare numbers written by Qt itself (see the constructor).
     QString repli_;
 };
+
+// Appends x with that count of decimals, as QString::number writes it, without
+// a string of its own: the drawing writes tens of thousands of coordinates.
+inline void AjouterDecimales(QString& texte, double x, int decimales)
+{
+    texte += TTexteDecimal(x, decimales).Vue();
+}

@@ -419,3 +419,63 @@ TEST(DessinContrefort, WithoutMaxChargeTheLargestLoadShownSetsTheScale)
         EXPECT_EQ(dessin.texte.contains(QStringLiteral("FLECHE")), cas.chargeAttendue > 0) << cas.nom;
     }
 }
+
+namespace {
+
+// Three sections carrying every kind of load, with results: the whole text,
+// numbers and line order, is fixed (ties such as 0.0625 round away from zero).
+TData troisSectionsChargees()
+{
+    TData data;
+    data.Sections = {section(0, 0, 1.25, 0.3125), section(2.5, 0.0625, 0.875, 0.25), section(4.75, 0.125, 0.5, 0.2)};
+    for (qsizetype i = 0; i < data.Sections.size(); ++i) {
+        TSection& s = data.Sections[i];
+        s.se_chargePG = {12.5 * double(i), -1000.0 / 3};
+        s.se_chargePS = {0, -250.0 * double(i + 1)};
+        s.se_chargePW = {180.0625, 0};
+        s.se_chargePQ = {-3.0, -400};
+        s.se_chargeRG = {0, -300.0 - double(i)};
+        s.se_chargeRW = 150.0 / 7;
+        s.se_chargeRQ = {1.0 / 3, -200};
+        s.se_Xctr = s.se_htrsec / 2;
+        s.se_maxExc.mx_valeur = 0.05 * double(i) - 0.0001;
+        s.se_maxExc.mx_torsPondere = {300.5, -5000.0 * double(3 - i), 0};
+        s.se_maxExc.mx_statut = int(i);
+        s.se_maxAng.mx_statut = i == 0 ? 1 : 0;
+    }
+    data.MaxCharge = 1000;
+    data.MaxEffortV = 15000;
+    return data;
+}
+
+} // namespace
+
+TEST(DessinContrefort, LoadedExampleGivesExactlyItsText)
+{
+    TData data = troisSectionsChargees();
+    OptionsDessin options;
+    options.affichage = OptionsDessin::Affichage::LesDeux;
+    options.echelleCharges = 7;
+    const QString attendu = QStringLiteral(
+        "REPERE\t255\r\nCOULEUR\t0\r\nLIGNE\r\n0.000\t0.000\r\n1.250\t0.000\r\nLIGNE\r\n"
+        "0.063\t2.500\r\n0.938\t2.500\r\nLIGNE\r\n0.125\t4.750\r\n0.625\t4.750\r\nLIGNE\r\n"
+        "0.000\t0.000\r\n0.063\t2.500\r\n0.125\t4.750\r\nLIGNE\r\n1.250\t0.000\r\n0.938\t2.500\r\n"
+        "0.625\t4.750\r\nCOULEUR\t16711680\r\nEPTRAIT\t2\r\nFLECHE\t0.313\t0.427\t0.313\t0.000\r\n"
+        "FLECHE\t0.313\t0.321\t0.313\t0.000\r\nFLECHE\t0.082\t0.000\t0.313\t0.000\r\n"
+        "FLECHE\t0.316\t0.513\t0.313\t0.000\r\nEPTRAIT\t1\r\nFLECHE\t0.313\t0.385\t0.313\t0.000\r\n"
+        "LIGNE\r\n0.313\t0.385\r\n0.250\t2.886\r\nFLECHE\t0.285\t0.000\t0.313\t0.000\r\nLIGNE\r\n"
+        "0.285\t0.000\r\n0.223\t2.500\r\nFLECHE\t0.312\t0.257\t0.313\t0.000\r\nLIGNE\r\n"
+        "0.312\t0.257\r\n0.250\t2.756\r\nCOULEUR\t10079487\r\nEPTRAIT\t2\r\n"
+        "FLECHE\t0.599\t1.282\t0.625\t0.000\r\nCOULEUR\t16711680\r\nEPTRAIT\t2\r\n"
+        "FLECHE\t0.234\t2.928\t0.250\t2.500\r\nFLECHE\t0.250\t3.141\t0.250\t2.500\r\n"
+        "FLECHE\t0.019\t2.500\t0.250\t2.500\r\nFLECHE\t0.254\t3.013\t0.250\t2.500\r\nEPTRAIT\t1\r\n"
+        "FLECHE\t0.250\t2.886\t0.250\t2.500\r\nLIGNE\r\n0.250\t2.886\r\n0.200\t5.137\r\n"
+        "FLECHE\t0.223\t2.500\t0.250\t2.500\r\nLIGNE\r\n0.223\t2.500\r\n0.173\t4.750\r\n"
+        "FLECHE\t0.250\t2.756\t0.250\t2.500\r\nLIGNE\r\n0.250\t2.756\r\n0.200\t5.006\r\n"
+        "COULEUR\t10079487\r\nEPTRAIT\t2\r\nFLECHE\t0.462\t3.355\t0.487\t2.500\r\n"
+        "COULEUR\t16711680\r\nEPTRAIT\t2\r\nFLECHE\t0.168\t5.178\t0.200\t4.750\r\n"
+        "FLECHE\t0.200\t5.712\t0.200\t4.750\r\nFLECHE\t-0.031\t4.750\t0.200\t4.750\r\n"
+        "FLECHE\t0.204\t5.263\t0.200\t4.750\r\nCOULEUR\t13408767\r\nEPTRAIT\t2\r\n"
+        "FLECHE\t0.324\t5.178\t0.350\t4.750\r\n");
+    EXPECT_EQ(ConstruireDessin(data, options).texte, attendu);
+}

@@ -1,6 +1,10 @@
 #include "drawing/DrawingCommands.h"
 
+#include "util/TextFields.h"
+
+#include <cmath>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -86,6 +90,44 @@ TEST(LectureTexte, LinesAreSplitOnCrLfOnlyAndEmptyLinesSkipped)
     EXPECT_EQ(commandes[3].genre, G::Ligne);
 
     EXPECT_TRUE(LireCommandesDessin(QString()).empty());
+}
+
+// Every number of a point line reads as the general number reader reads it,
+// whatever its shape (the usual three decimals are read by a quicker path).
+TEST(LectureTexte, NumbersReadAsTheGeneralReaderReadsThem)
+{
+    const auto commeLeLecteur = [](const QString& champ) {
+        const auto commandes = LireCommandesDessin(QStringLiteral("FLECHE\t") + champ);
+        ASSERT_EQ(commandes.size(), 1u) << champ.toStdString();
+        const double v = LireNombre(champ).value_or(0.0);
+        const double attendu = std::isfinite(v) ? v : 0.0;
+        EXPECT_EQ(commandes.front().x1, attendu) << champ.toStdString();
+        EXPECT_EQ(std::signbit(commandes.front().x1), std::signbit(attendu)) << champ.toStdString();
+    };
+    for (const char* champ : {"5.", ".5", "-.5", ".", "-", "-0.000", "0.000", "007.50", "1.2.3", "+5", "5-",
+                              "123456789012.345", "1234567890123.456", "999999999999999", "9999999999999999",
+                              "0.000000000000001", "0.1234567890123456", "1e5", "1E-3", " 4.5", "4.5 ", "--1",
+                              "12a", "-0", "0.1", "0.3", "2.675", "4503599627370.497"})
+        commeLeLecteur(QString::fromLatin1(champ));
+    std::mt19937_64 hasard(7);
+    for (int i = 0; i < 20000; ++i) {
+        const int decimales = int(hasard() % 8);
+        const double v = double(std::int64_t(hasard() % 2000000000000) - 1000000000000) / std::pow(10.0, decimales);
+        commeLeLecteur(QString::number(v, 'f', decimales));
+    }
+}
+
+// A lone CR, or one doubled before the LF, belongs to its line.
+TEST(LectureTexte, LoneCarriageReturnsStayInTheirLine)
+{
+    const auto commandes = LireCommandesDessin(QStringLiteral("1\t2\r3\t4\r\r\n5\t6\r\r\r\nLIGNE\r\r7\t8\r"));
+    ASSERT_EQ(commandes.size(), 3u);
+    EXPECT_DOUBLE_EQ(commandes[0].x1, 1);
+    EXPECT_DOUBLE_EQ(commandes[0].y1, 0); // "2\r3" is one unreadable field
+    EXPECT_DOUBLE_EQ(commandes[1].x1, 5);
+    EXPECT_DOUBLE_EQ(commandes[1].y1, 6);
+    EXPECT_EQ(commandes[2].genre, G::Point); // "LIGNE\r\r7\t8" is not the keyword
+    EXPECT_DOUBLE_EQ(commandes[2].y1, 8);
 }
 
 } // namespace

@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPicture>
 #include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -336,5 +338,120 @@ TEST(Peinture, FitsAWholeExtentToAnImage)
     EXPECT_EQ(image.pixelColor(100 + 90, 50 - 23), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(100 + 91, 50 - 23), QColor(Qt::white));
 }
+
+// A varied drawing: pens of one to three pixels, polylines, arrows in every
+// direction and of every size, the axes, points far outside the area.
+QString dessinVarie(unsigned graine)
+{
+    std::mt19937 hasard(graine);
+    const auto entre = [&hasard](double a, double b) {
+        return a + (b - a) * double(hasard() % 100001) / 100000.0;
+    };
+    QString texte;
+    for (int i = 0; i < 400; ++i) {
+        switch (hasard() % 8) {
+        case 0:
+            texte += QStringLiteral("COULEUR\t%1\r\n").arg(hasard() % 16777216);
+            break;
+        case 1:
+            texte += QStringLiteral("EPTRAIT\t%1\r\n").arg(hasard() % 2 ? 2 : 1 + hasard() % 3);
+            break;
+        case 2:
+            texte += QStringLiteral("LIGNE\r\n");
+            break;
+        case 3:
+            texte += QStringLiteral("FLECHE\t%1\t%2\t%3\t%4\r\n")
+                         .arg(entre(-12, 12))
+                         .arg(entre(-9, 9))
+                         .arg(entre(-12, 12))
+                         .arg(entre(-9, 9));
+            break;
+        case 4:
+            if (hasard() % 10 == 0)
+                texte += QStringLiteral("REPERE\t%1\r\n").arg(hasard() % 16777216);
+            else if (hasard() % 2 == 0) // upright or level, as loads often are
+                texte += QStringLiteral("FLECHE\t%1\t%2\t%1\t%3\r\n").arg(entre(-12, 12)).arg(entre(-9, 9)).arg(entre(-9, 9));
+            else
+                texte += QStringLiteral("FLECHE\t%2\t%1\t%3\t%1\r\n").arg(entre(-9, 9)).arg(entre(-12, 12)).arg(entre(-12, 12));
+            break;
+        case 5: // a point far away now and then
+            texte += QStringLiteral("%1\t%2\r\n").arg(entre(-500, 500)).arg(entre(-400, 400));
+            break;
+        default: // mostly short segments, as a buttress and its loads give
+            texte += QStringLiteral("%1\t%2\r\n").arg(entre(-12, 12)).arg(entre(-9, 9));
+            break;
+        }
+    }
+    return texte;
+}
+
+// The image painted directly, and painted segment by segment through a
+// picture (the painter of a picture, like those of PDF and SVG, gets every
+// segment stroked on its own).
+// With a margin, the area is painted inside a larger image through a
+// translated painter, as a frame paints its drawing area: what is drawn
+// beyond the area, on the rest of the image, counts too.
+std::pair<QImage, QImage> directEtUnParUn(const QString& texte, const ViewMapping& vue, QSize zone, int marge = 0)
+{
+    const QSize taille = zone + QSize(2 * marge, 2 * marge);
+    QImage direct(taille, QImage::Format_RGB32);
+    direct.fill(Qt::magenta);
+    {
+        QPainter painter(&direct);
+        painter.translate(marge, marge);
+        PeindreDessin(painter, texte, vue, zone, kNoir);
+    }
+    QPicture image;
+    {
+        QPainter painter(&image);
+        PeindreDessin(painter, texte, vue, zone, kNoir);
+    }
+    QImage unParUn(taille, QImage::Format_RGB32);
+    unParUn.fill(Qt::magenta);
+    {
+        QPainter painter(&unParUn);
+        painter.translate(marge, marge);
+        painter.drawPicture(0, 0, image);
+    }
+    return {direct, unParUn};
+}
+
+// Upright and level 2-pixel segments of every length from 1 to 30 pixels, both
+// ways, filled as rectangles, cover the pixels their stroke covers.
+TEST(Peinture, UprightAndLevelThickSegmentsGiveTheirStrokesPixels)
+{
+    QString texte = QStringLiteral("COULEUR\t255\r\nEPTRAIT\t2\r\n");
+    for (int n = 1; n <= 30; ++n) {
+        const double x = -4.5 + 0.1 * (n % 10); // one unit is 10 pixels
+        const double y = -4.5 + 0.3 * (n / 10);
+        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%3\t%2\r\n").arg(x).arg(y).arg(x + 0.1 * n);
+        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%1\t%3\r\n").arg(-x).arg(y + 0.1 * n).arg(y);
+    }
+    const auto [direct, unParUn] = directEtUnParUn(texte, vueEssai(), QSize(100, 100));
+    EXPECT_EQ(direct, unParUn);
+    EXPECT_FALSE(seulementFond(direct, Qt::black));
+}
+
+class DessinsVaries : public ::testing::TestWithParam<unsigned> {};
+
+// On an image the segments of an arrow or of a polyline reach the painter
+// together, those out of sight not at all, and 2-pixel ones upright or level
+// as rectangles; through a picture (as for PDF and SVG) each one alone is
+// stroked. Both give the very same pixels.
+TEST_P(DessinsVaries, SegmentsTogetherOrOneByOneGiveTheSamePixels)
+{
+    const QString texte = dessinVarie(GetParam());
+    const QSize zone(300, 200);
+    ViewMapping vue;
+    vue.ech = GetParam() % 2 ? 11.5 : 47; // zoomed in: many segments out of sight
+    vue.CtrPBxX = 150;
+    vue.CtrPBxY = 100;
+
+    const auto [ensemble, unParUn] = directEtUnParUn(texte, vue, zone, GetParam() % 3 == 0 ? 37 : 0);
+    ASSERT_FALSE(seulementFond(ensemble, Qt::black));
+    EXPECT_EQ(ensemble, unParUn) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Graines, DessinsVaries, ::testing::Range(1u, 81u));
 
 } // namespace
