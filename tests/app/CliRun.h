@@ -20,7 +20,9 @@ inline Execution LancerCli(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral(TOLVANE_CLI_PATH), arguments);
-    process.waitForFinished(60000);
+    // Generous: under the sanitizers, on a loaded machine, refusing a 50 MB
+    // file that is no document takes tens of seconds.
+    process.waitForFinished(300000);
     return {process.exitCode(), process.exitStatus() == QProcess::NormalExit, process.readAllStandardOutput(),
             QString::fromUtf8(process.readAllStandardError())};
 }
