@@ -1,6 +1,7 @@
 #include "frame/SheetEditing.h"
 
 #include "model/ButtressText.h"
+#include "util/TextFields.h"
 
 #include <algorithm>
 #include <exception>
@@ -94,6 +95,7 @@ void TFicheContrefort::Afficher(const QString& valeur)
         data = TData{};
     }
     FLignes.Remplir(data);
+    OublierTextes();
     FTexteAffiche = TexteLu();
 }
 
@@ -103,13 +105,40 @@ void TFicheContrefort::Relue(const QString& valeur)
     FTexteAffiche = TexteLu();
 }
 
-QString TFicheContrefort::TexteLu() const { return DataVersTexte(FLignes.Lire()); }
+void TFicheContrefort::OublierTextes()
+{
+    FTexteLu.reset();
+    FTextesSections = QList<QString>(FLignes.NbSections());
+}
+
+QString TFicheContrefort::TexteLu() const
+{
+    // Written as DataVersTexte(FLignes.Lire()) writes it, piece by piece.
+    if (FTexteLu)
+        return *FTexteLu;
+    QString texte = NettoyerTexte(FLignes.LireCommentaire()) + kCrLf + QString::number(FLignes.NbSections()) + kCrLf;
+    FTextesSections.resize(FLignes.NbSections());
+    for (int j = 0; j < FLignes.NbSections(); ++j) {
+        QString& section = FTextesSections[j];
+        if (section.isEmpty())
+            section = SectionVersTexte(FLignes.LireSection(j));
+        texte += section;
+    }
+    FTexteLu = texte;
+    return texte;
+}
 
 bool TFicheContrefort::DefinirValeur(int ligne, const QString& valeur)
 {
     if (ligne < 0 || ligne >= FLignes.NbLignes() || FLignes.LigneFiche(ligne).lectureSeule)
         return false;
     FLignes.DefinirValeur(ligne, valeur);
+    FTexteLu.reset();
+    if (ligne >= TSheetRows::kLignesEnTete) {
+        const int section = (ligne - TSheetRows::kLignesEnTete) / TSheetRows::kLignesParSection;
+        if (section < FTextesSections.size())
+            FTextesSections[section].clear();
+    }
     return true;
 }
 
@@ -119,5 +148,6 @@ bool TFicheContrefort::AppliquerCommande(CommandeSection commande, int active)
     if (!AppliquerCommandeSection(data, commande, active))
         return false;
     FLignes.Remplir(data);
+    OublierTextes();
     return true;
 }

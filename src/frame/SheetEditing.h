@@ -2,7 +2,9 @@
 
 #include "model/SheetRows.h"
 
+#include <QList>
 #include <QString>
+#include <optional>
 
 // Label of the records of a plain value change typed in the sheet.
 inline const QString kURtextValeur = QStringLiteral("changement d'une valeur");
@@ -57,7 +59,9 @@ public:
     // model now holds.
     void Relue(const QString& valeur);
 
-    // The sections text of the rows as they stand.
+    // The sections text of the rows as they stand. Asked several times per
+    // edit of a large sheet, it is kept and written again only for the
+    // sections whose rows changed since.
     QString TexteLu() const;
     // The rows differ from what they showed.
     bool Changee() const { return TexteLu() != FTexteAffiche; }
@@ -77,6 +81,13 @@ public:
     QString Libre;
 
 private:
+    // The rows were filled again: nothing written of them still holds.
+    void OublierTextes();
+
     TSheetRows FLignes;
     QString FTexteAffiche;
+    // TexteLu as last written, when no row changed since; the text of each
+    // section's rows, empty when to be written again.
+    mutable std::optional<QString> FTexteLu;
+    mutable QList<QString> FTextesSections;
 };

@@ -36,7 +36,7 @@ QString DataVersTexte(const TData& data)
     return text;
 }
 
-void TexteVersData(QString& T, TData& data)
+void TexteVersData(QString& T, TData& data, Checksum::Cumul* texteEcrit)
 {
     data.Comment = ExtraireLigne(T);
     // An unreadable count reads as no section, as files have always been read;
@@ -52,8 +52,26 @@ void TexteVersData(QString& T, TData& data)
     const bool tronque = n > kMaxSections || n - presentes > kMaxSectionsSansLigne;
     data.Sections.resize(tronque ? presentes : n);
     data.SectionsIllisibles = !compte || tronque;
-    for (TSection& section : data.Sections)
-        TexteVersSection(ExtraireLigne(T), section);
+    if (texteEcrit) {
+        texteEcrit->ajouter(EstTexteNettoye(data.Comment) ? data.Comment : NettoyerTexte(data.Comment));
+        texteEcrit->ajouter(kCrLf);
+        texteEcrit->ajouter(QString::number(data.Sections.size()));
+        texteEcrit->ajouter(kCrLf);
+    }
+    for (TSection& section : data.Sections) {
+        const QString ligne = ExtraireLigne(T);
+        TexteVersSection(ligne, section);
+        // Writing every section again only for its checksum cost as much as
+        // reading it: a line already in the written form is taken as it is.
+        if (!texteEcrit)
+            continue;
+        if (EstTexteDeSection(ligne, section)) {
+            texteEcrit->ajouter(ligne);
+            texteEcrit->ajouter(kCrLf);
+        } else {
+            texteEcrit->ajouter(SectionVersTexte(section));
+        }
+    }
     if (tronque)
         services().showMessage(QStringLiteral("Nombre de sections incorrect : %1 annoncées, %2 présentes ; "
                                               "seules les sections présentes ont été lues.")
@@ -102,6 +120,31 @@ void TexteVersSection(const QString& line, TSection& s)
     s.se_chargeRW = LireReelTab(rest);
     s.se_posicharge = LireReelTab(rest);
     s.se_comment = rest;
+}
+
+bool EstTexteDeSection(QStringView line, const TSection& s)
+{
+    qsizetype debut = 0;
+    const auto champ = [&line, &debut](double value) {
+        const qsizetype tab = line.indexOf(u'\t', debut);
+        if (tab < 0)
+            return false;
+        const bool egal = EstTexteReel(line.mid(debut, tab - debut), value);
+        debut = tab + 1;
+        return egal;
+    };
+    for (const double value : {s.se_niveau, s.se_htrsec, s.se_lrgsec, s.se_posisec, s.se_mvol, s.se_resistance,
+                               s.se_angfrottrad, s.se_pdsgouttml, s.se_posigoutt})
+        if (!champ(value))
+            return false;
+    for (const TV2R* pair : {&s.se_chargePG, &s.se_chargePS, &s.se_chargePW, &s.se_chargePQ, &s.se_chargeRG,
+                             &s.se_chargeRQ})
+        if (!champ((*pair)[0]) || !champ((*pair)[1]))
+            return false;
+    if (!champ(s.se_chargeRW) || !champ(s.se_posicharge))
+        return false;
+    const QStringView commentaire = line.mid(debut);
+    return commentaire == s.se_comment ? EstTexteNettoye(s.se_comment) : commentaire == NettoyerTexte(s.se_comment);
 }
 
 void EnregistrerCommeDefaut(const TDonneesAppli& DA)

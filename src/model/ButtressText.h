@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/DonneesAppli.h"
+#include "util/Checksum.h"
 
 #include <QString>
 
@@ -21,10 +22,15 @@ QString DataVersTexte(const TData& data);
 // missing. Throws ERangeError on a negative section count. A count that
 // exceeds the lines left in T by more than kMaxSectionsSansLigne (or any
 // count beyond 100000) reads the lines present only, with a French message.
-void TexteVersData(QString& T, TData& data);
+// When given, texteEcrit is fed the text DataVersTexte writes of the data
+// read, taken from the lines read wherever they are that text already.
+void TexteVersData(QString& T, TData& data, Checksum::Cumul* texteEcrit = nullptr);
 
 QString SectionVersTexte(const TSection& section);
 void TexteVersSection(const QString& line, TSection& section);
+// Whether line, without its CR LF, is exactly what SectionVersTexte writes of
+// section; mostly decided without writing it.
+bool EstTexteDeSection(QStringView line, const TSection& section);
 
 // Writes the default calculation file: "1", then the buttress text.
 void EnregistrerCommeDefaut(const TDonneesAppli& DA);

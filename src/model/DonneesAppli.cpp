@@ -123,8 +123,14 @@ void TDonneesAppli::StrToDA(QString& Sd, int /*versionIA*/)
     Indice = ExtraireLigne(Sd);
     DateIndice = ExtraireLigne(Sd);
     Repere = ExtraireLigne(Sd);
-    TexteVersData(Sd, Data);
-    CalCRC();
+    // The fingerprint is that of DAToStr(), taken from the text as it is read.
+    Checksum::Cumul texteEcrit;
+    for (const QString* ligne : {&Indice, &DateIndice, &Repere}) {
+        texteEcrit.ajouter(*ligne);
+        texteEcrit.ajouter(kCrLf);
+    }
+    TexteVersData(Sd, Data, &texteEcrit);
+    DA_CRC = texteEcrit.valeur();
 }
 
 void TDonneesAppli::CopierDA(const TDonneesAppli& DA)

@@ -146,21 +146,28 @@ void TSheetRows::Remplir(const TData& data)
 TData TSheetRows::Lire() const
 {
     TData data;
-    data.Comment = NettoyerTexte(Flignes.value(0).valeur);
+    data.Comment = LireCommentaire();
     data.Sections.resize(FNbSections);
-    for (int j = 0; j < FNbSections; ++j) {
-        TSection& section = data.Sections[j];
-        for (int offset = 0; offset < kLignesParSection; ++offset) {
-            const TDescLigne& desc = kSection[offset];
-            const QString valeur = Flignes.value(Ligne(j, offset)).valeur;
-            switch (desc.genre) {
-            case Genre::Titre: break;
-            case Genre::Nombre: Champ(section, desc) = VersStockage(LireNombre(valeur).value_or(0.0), desc.unite); break;
-            case Genre::Texte: section.se_comment = NettoyerTexte(valeur); break;
-            }
+    for (int j = 0; j < FNbSections; ++j)
+        data.Sections[j] = LireSection(j);
+    return data;
+}
+
+QString TSheetRows::LireCommentaire() const { return NettoyerTexte(Flignes.value(0).valeur); }
+
+TSection TSheetRows::LireSection(int j) const
+{
+    TSection section;
+    for (int offset = 0; offset < kLignesParSection; ++offset) {
+        const TDescLigne& desc = kSection[offset];
+        const QString valeur = Flignes.value(Ligne(j, offset)).valeur;
+        switch (desc.genre) {
+        case Genre::Titre: break;
+        case Genre::Nombre: Champ(section, desc) = VersStockage(LireNombre(valeur).value_or(0.0), desc.unite); break;
+        case Genre::Texte: section.se_comment = NettoyerTexte(valeur); break;
         }
     }
-    return data;
+    return section;
 }
 
 QString TSheetRows::Texte() const

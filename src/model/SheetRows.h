@@ -35,6 +35,9 @@ public:
     void Remplir(const TData& data);
     // The buttress typed in the rows; results at their initial state.
     TData Lire() const;
+    // The parts of Lire: the comment, and one section (from 0) as Lire reads it.
+    QString LireCommentaire() const;
+    TSection LireSection(int section) const;
     // One line per row: key, "=", value, CR LF.
     QString Texte() const;
 

@@ -19,15 +19,28 @@ std::uint32_t ofBuffer(const void* data, std::size_t n)
 
 std::uint32_t ofText(const QString& text)
 {
-    if (text.isEmpty())
-        return 0xFFFFFFFFu;
-    const std::size_t n = std::size_t(text.size()) * 2;
-    std::uint32_t reg = 0xFFFFFFFFu;
-    for (const QChar c : text) {
+    Cumul cumul;
+    cumul.ajouter(text);
+    return cumul.valeur();
+}
+
+void Cumul::ajouter(QStringView piece)
+{
+    std::uint32_t reg = FRegistre;
+    for (const QChar c : piece) {
         reg = update(reg, std::uint8_t(c.unicode() & 0xFF));
         reg = update(reg, std::uint8_t(c.unicode() >> 8));
     }
-    const auto length = static_cast<std::uint32_t>(n);
+    FRegistre = reg;
+    FOctets += std::size_t(piece.size()) * 2;
+}
+
+std::uint32_t Cumul::valeur() const
+{
+    if (FOctets == 0)
+        return 0xFFFFFFFFu;
+    std::uint32_t reg = FRegistre;
+    const auto length = static_cast<std::uint32_t>(FOctets);
     for (int k = 0; k < 4; ++k)
         reg = update(reg, std::uint8_t(length >> (8 * k)));
     return reg;

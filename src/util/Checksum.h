@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -35,5 +36,19 @@ std::uint32_t ofBuffer(const void* data, std::size_t n);
 // Checksum of the UTF-16 little-endian bytes of the text; 0xFFFFFFFF for the
 // empty text, whose length is not fed.
 std::uint32_t ofText(const QString& text);
+
+// The checksum of a text fed in pieces: the same value as ofText of their
+// concatenation, without building it. A model read from a file takes its
+// fingerprint this way from the lines it has just read.
+class Cumul {
+public:
+    void ajouter(QStringView piece);
+    // ofText of everything fed so far.
+    std::uint32_t valeur() const;
+
+private:
+    std::uint32_t FRegistre = 0xFFFFFFFFu;
+    std::size_t FOctets = 0;
+};
 
 } // namespace Checksum

@@ -3,8 +3,10 @@
 #include "util/AnsiCodePage.h"
 #include "util/Errors.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -55,9 +57,84 @@ QString ExtraireMot(QString& S)
     return word;
 }
 
+namespace {
+
+// The value of texte when it is in the form TexteReel gives the number it
+// stands for: "0", or an optional minus, then digits without a leading zero
+// (or a lone 0 before the point), then an optional point and digits ending in
+// a non-zero one, 15 significant digits at most, the first of them no further
+// than the fourth decimal place. Any other form gives nothing.
+//
+// Such a decimal is read exactly: its digits make a whole number below 10^15
+// and its decimal places a power of ten up to 10^18, both exact doubles, whose
+// quotient is the double nearest the decimal. Written again with 15
+// significant digits, that double gives back the same digits, and TexteReel
+// the same text.
+std::optional<double> ValeurFormeUsuelle(QStringView texte)
+{
+    // Exact doubles up to 10^22; at most 18 decimal places reach here.
+    static constexpr double kPuissancesDeDix[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                  1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (texte == u"0")
+        return 0.0;
+    qsizetype i = 0;
+    const bool negatif = i < texte.size() && texte[i] == u'-';
+    if (negatif)
+        ++i;
+    std::uint64_t chiffres = 0;
+    int significatifs = 0;
+    int decimales = 0;
+    const qsizetype debutEntier = i;
+    while (i < texte.size() && isDigit(texte[i])) {
+        if (significatifs > 0 || texte[i] != u'0')
+            ++significatifs;
+        if (significatifs > 15)
+            return std::nullopt;
+        chiffres = chiffres * 10 + (texte[i].unicode() - u'0');
+        ++i;
+    }
+    const qsizetype longueurEntier = i - debutEntier;
+    if (longueurEntier == 0 || (longueurEntier > 1 && texte[debutEntier] == u'0'))
+        return std::nullopt;
+    const bool entierNul = texte[debutEntier] == u'0';
+    if (i < texte.size()) {
+        if (texte[i] != u'.')
+            return std::nullopt;
+        ++i;
+        int zerosDeTete = 0;
+        while (i < texte.size() && isDigit(texte[i])) {
+            if (significatifs > 0 || texte[i] != u'0')
+                ++significatifs;
+            else
+                ++zerosDeTete;
+            chiffres = chiffres * 10 + (texte[i].unicode() - u'0');
+            ++decimales;
+            if (significatifs > 15)
+                return std::nullopt;
+            ++i;
+        }
+        // No trailing zero, no empty fraction, and a value below 1 written
+        // without exponent only down to 0.0001.
+        if (i != texte.size() || decimales == 0 || texte[i - 1] == u'0' || (entierNul && zerosDeTete > 3))
+            return std::nullopt;
+    } else if (entierNul) {
+        return std::nullopt; // "-0"
+    }
+    if (significatifs > 15)
+        return std::nullopt;
+    const double valeur = double(chiffres) / kPuissancesDeDix[decimales];
+    return negatif ? -valeur : valeur;
+}
+
+} // namespace
+
 std::optional<double> LireNombre(QStringView field)
 {
     const QStringView s = SansBlancs(field);
+    // Most fields are in the written form, read exactly without a copy.
+    if (const std::optional<double> usuelle = ValeurFormeUsuelle(s))
+        return usuelle;
     std::string ascii;
     ascii.reserve(std::size_t(s.size()));
     qsizetype i = 0;
@@ -218,6 +295,12 @@ QString NettoyerTexte(const QString& text)
     return clean;
 }
 
+bool EstTexteNettoye(QStringView text)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u' ' && c <= u'~'; });
+    return ascii || text == NettoyerTexte(text.toString());
+}
+
 QString TexteReel(double value)
 {
     if (std::isnan(value))
@@ -288,6 +371,14 @@ QString TexteReel(double value)
     return QString::fromLatin1(text, qsizetype(n));
 }
 
+
+bool EstTexteReel(QStringView texte, double value)
+{
+    if (const std::optional<double> usuelle = ValeurFormeUsuelle(texte); usuelle && *usuelle == value)
+        return true;
+    return texte == TexteReel(value);
+}
+
 QString V2RVersTexte(const TV2R& v)
 {
     return TexteReel(v[0]) + kTab + TexteReel(v[1]) + kTab;
@@ -312,7 +403,13 @@ QString FinsDeLigneCrLf(const QString& texte)
 {
     // A document edited or copied with a Linux tool may end its lines with LF
     // alone: read it as the CR LF text it stands for.
-    if (!texte.contains(u'\n'))
+    const auto finLFSeul = [&texte] {
+        for (qsizetype at = texte.indexOf(u'\n'); at >= 0; at = texte.indexOf(u'\n', at + 1))
+            if (at == 0 || texte[at - 1] != u'\r')
+                return true;
+        return false;
+    };
+    if (!finLFSeul())
         return texte;
     QString resultat;
     resultat.reserve(texte.size() + texte.size() / 32);

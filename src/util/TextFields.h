@@ -55,10 +55,18 @@ QString ExtraireBloc(QString& S);
 
 // The text through the ANSI code page and back, characters below 32 made spaces.
 QString NettoyerTexte(const QString& text);
+// Whether NettoyerTexte gives the text back unchanged, mostly without
+// converting it: printable ASCII always does.
+bool EstTexteNettoye(QStringView text);
 
 // 15 significant digits, point, no trailing zeros; scientific form below 1E-4
 // and from 1E15 (0.00001 → "1E-5").
 QString TexteReel(double value);
+// Whether texte is exactly TexteReel(value), mostly without writing it: the
+// usual forms (a whole number or a plain decimal of at most 15 significant
+// digits) are recognised and read back exactly; any other is compared with the
+// text written.
+bool EstTexteReel(QStringView texte, double value);
 
 // "h" TAB "v" TAB.
 QString V2RVersTexte(const TV2R& v);

@@ -185,3 +185,44 @@ TEST(SectionsFiche, MenuCaptionsAndUndoLabels)
         EXPECT_EQ(LibelleAnnulation(c.commande), QString::fromUtf8(c.annulation));
     }
 }
+
+// The sheet keeps the text of its rows between edits: after every kind of
+// change it must still be the text the rows give when read afresh.
+TEST(FicheContrefort, TheTextKeptFollowsEveryChangeOfTheRows)
+{
+    TFicheContrefort fiche;
+    const auto verifier = [&fiche](const char* etape) {
+        EXPECT_EQ(fiche.TexteLu(), DataVersTexte(fiche.Lignes().Lire())) << etape;
+    };
+    verifier("jamais affichée");
+    fiche.Afficher(DataVersTexte(troisSections()));
+    verifier("affichée");
+    const struct {
+        int ligne;
+        const char16_t* valeur;
+    } saisies[] = {
+        {0, u"commentaire\tretouché α"},
+        {ligneValeur(0, 1), u"0.25"},
+        {ligneValeur(1, 3), u"95"},
+        {ligneValeur(1, 3), u"95"},
+        {ligneValeur(2, 8), u"abc"},
+        {ligneValeur(2, 31), u"fin\tde section"},
+        {ligneValeur(0, 19), u"-1500,5"},
+    };
+    for (const auto& saisie : saisies) {
+        ASSERT_TRUE(fiche.DefinirValeur(saisie.ligne, QString::fromUtf16(saisie.valeur)));
+        verifier("saisie");
+    }
+    for (CommandeSection commande : {CommandeSection::InsererAvantActive, CommandeSection::AjouterEnFin,
+                                     CommandeSection::SupprimerActive, CommandeSection::SupprimerDerniere}) {
+        ASSERT_TRUE(fiche.AppliquerCommande(commande, 1));
+        verifier("commande");
+        ASSERT_TRUE(fiche.DefinirValeur(ligneValeur(1, 2), QStringLiteral("77")));
+        verifier("saisie après commande");
+    }
+    fiche.Relue(fiche.ValeurLue());
+    verifier("relue");
+    EXPECT_FALSE(fiche.Changee());
+    fiche.Afficher(QStringLiteral("c\r\n-4\r\n"));
+    verifier("illisible");
+}

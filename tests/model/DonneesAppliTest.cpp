@@ -1,5 +1,6 @@
 #include "model/ButtressText.h"
 #include "model/DonneesAppli.h"
+#include "util/Checksum.h"
 #include "util/Errors.h"
 #include "util/TextFields.h"
 #include "util/TextFiles.h"
@@ -8,6 +9,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -122,6 +126,71 @@ TEST(ButtressText, WritesTheSpecifiedLines)
     back.StrToDA(text);
     EXPECT_TRUE(back.Data.Sections.isEmpty());
     EXPECT_TRUE(text.isEmpty());
+}
+
+// A model read from a text takes the fingerprint of the text it writes, not of
+// the text it was read from: a file written by hand or by another tool, read
+// and saved again untouched, must not count as modified, and one whose text
+// is rewritten on reading must not pass for the file as it was.
+TEST(ButtressText, ReadingTakesTheFingerprintOfTheWrittenText)
+{
+    const QString ligneEcrite = QStringLiteral("0\t0.6\t0.5\t0\t2000\t5\t0.5\t0\t0\t150\t-2000\t0\t-0.333333333333333"
+                                               "\t0\t0\t0\t0\t0\t0\t0\t-1E-5\t75\t0.35\th < 2 m\r\n");
+    const QString lignes[] = {
+        ligneEcrite,
+        QStringLiteral("0\t0.60\t+0.5\t0.0\t2E3\t5\t.5\t-0\t0\t150\t-2000\t0\t-0.3333333333333333\t0\t0\t0\t0"
+                       "\t0\t0\t0\t-0.00001\t75\t0.35\th < 2 m\r\n"),
+        QStringLiteral("1\t0.6\t0.5\t0\t2000\t5\t0.5\t0\t0\t1\t2\tx\t3\r\n"), // garbled point load
+        QStringLiteral("2\t0.6\r\n"),                                                      // short line
+        QStringLiteral("\r\n"),                                                             // empty line
+        QStringLiteral("3\t 0.6\t0.5\t0\t2000\t5\t0.5\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t"
+                       "tab\there, ctrl\x01 and α\r\n"),
+        QStringLiteral("4\t0.6\t0.5\t0\t2000\t5\t0.5\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\t0\tété €\r\n"),
+        QStringLiteral("1234567890123456\t1E15\t0.00001\t123456.789\t0.0001\tNAN\t1e-300\t1E400\t0\t0\t0\t0\t0\t0"
+                       "\t0\t0\t0\t0\t0\t0\t0\t0\t0\t\r\n"),
+    };
+    const QString entetes[] = {
+        QStringLiteral("B\r\n12/2026\r\nC1\r\nÉglise Saint-Éloi\r\n"),
+        QStringLiteral("\r\n\r\n\r\ncommentaire\tavec tabulation et Ω\r\n"),
+    };
+    // Every header with every count form and every subset of lines, the last
+    // line with or without its line end.
+    int essais = 0;
+    for (const QString& entete : entetes) {
+        for (int masque = 0; masque < (1 << std::size(lignes)); masque += 7) {
+            QString corps;
+            int n = 0;
+            for (std::size_t i = 0; i < std::size(lignes); ++i)
+                if (masque & (1 << i)) {
+                    corps += lignes[i];
+                    ++n;
+                }
+            for (const QString& compte : {QString::number(n), QStringLiteral("0%1").arg(n), QString::number(n + 2)}) {
+                for (const bool finCoupee : {false, true}) {
+                    QString texte = entete + compte + QStringLiteral("\r\n") + corps;
+                    if (finCoupee && texte.endsWith(QStringLiteral("\r\n")))
+                        texte.chop(2);
+                    TDonneesAppli lu;
+                    lu.StrToDA(texte);
+                    EXPECT_EQ(lu.DA_CRC, Checksum::ofText(lu.DAToStr())) << entete.toStdString() << " " << masque;
+                    ++essais;
+                }
+            }
+        }
+    }
+    EXPECT_GT(essais, 100);
+
+    // The written line itself is taken as it is, and a rewritten one is not.
+    TSection s;
+    QString ligne = ligneEcrite;
+    ligne.chop(2);
+    TexteVersSection(ligne, s);
+    EXPECT_TRUE(EstTexteDeSection(ligne, s));
+    EXPECT_EQ(SectionVersTexte(s), ligneEcrite);
+    s.se_chargeRQ[1] = std::nextafter(s.se_chargeRQ[1], 0.0);
+    EXPECT_EQ(EstTexteDeSection(ligne, s), SectionVersTexte(s) == ligneEcrite);
+    s.se_comment += QStringLiteral("\t");
+    EXPECT_FALSE(EstTexteDeSection(ligne, s));
 }
 
 TEST(ButtressText, WriteReadWriteIsIdentical)

@@ -17,3 +17,17 @@ TEST(Checksum, TellsTextsApart)
     EXPECT_NE(Checksum::ofText(QStringLiteral("même début, fin A")), Checksum::ofText(QStringLiteral("même début, fin B")));
     EXPECT_NE(Checksum::ofText(QStringLiteral("é")), Checksum::ofText(QStringLiteral("e")));
 }
+
+TEST(Checksum, InPiecesEqualsTheWholeText)
+{
+    const QString texte = QStringLiteral("1\r\nPile nord été\r\n2\r\n0\t0.6\t");
+    for (qsizetype coupe = 0; coupe <= texte.size(); ++coupe) {
+        Checksum::Cumul cumul;
+        cumul.ajouter(QStringView(texte).left(coupe));
+        cumul.ajouter(QStringView(texte).mid(coupe));
+        EXPECT_EQ(cumul.valeur(), Checksum::ofText(texte)) << coupe;
+    }
+    Checksum::Cumul vide;
+    vide.ajouter(QStringView());
+    EXPECT_EQ(vide.valeur(), Checksum::ofText(QString()));
+}

@@ -2,8 +2,10 @@
 #include "util/TextFields.h"
 
 #include <gtest/gtest.h>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 TEST(ExtraireChamp, TakesFieldsOffTheFront)
@@ -217,4 +219,55 @@ TEST(V2R, WritesTwoTabEndedFieldsAndReadsStrictly)
     EXPECT_EQ(w[0], 1);
     EXPECT_EQ(w[1], 7);
     EXPECT_EQ(bad, QString());
+}
+
+// EstTexteReel must answer exactly as comparing with TexteReel would, for the
+// texts a file may hold (written by us, by hand or by another tool) and for
+// values that are and are not the ones those texts stand for.
+TEST(EstTexteReel, AnswersAsTheWrittenTextWould)
+{
+    const char* textes[] = {
+        "0", "-0", "0.0", "00", "+1", "1", "-1", "01", "1.", ".5", "0.5", "-0.5", "1.50", "1.5", "12.25",
+        "0.0001", "0.00012", "0.00001", "1E-5", "1e-5", "1E+3", "1000", "1E3", "123456789012345",
+        "1234567890123456", "999999999999999", "1000000000000000", "1E15", "0.123456789012345",
+        "0.1234567890123456", "0.000123456789012345", "123456.789012345", "123456.7890123456", "3.14159265358979",
+        "-2.71828182845905", " 1", "1 ", "1,5", "abc", "", "NAN", "INF", "-INF", "-", "1.5.2", "2e", "0.30000000000000004",
+        "9007199254740993", "1.7976931348623157E308", "4.94065645841247E-324", "99999999999999.9", "0.1", "-0.0001",
+    };
+    for (const char* t : textes) {
+        const QString texte = QString::fromLatin1(t);
+        const double lu = LireNombre(texte).value_or(0.0);
+        for (const double valeur : {lu, std::nextafter(lu, 1e300), std::nextafter(lu, -1e300), -lu, 0.0, 1.0})
+            EXPECT_EQ(EstTexteReel(texte, valeur), texte == TexteReel(valeur)) << t << " " << valeur;
+    }
+    // Values of every magnitude, written by TexteReel, are recognised; their
+    // neighbours are recognised exactly when they are written the same.
+    std::uint64_t graine = 42;
+    for (int i = 0; i < 20000; ++i) {
+        graine = graine * 6364136223846793005u + 1442695040888963407u;
+        const double mantisse = double(graine >> 11) / double(1ull << 53);
+        const int exposant = int((graine >> 3) % 40) - 20;
+        const int chiffres = int(graine % 17);
+        double valeur = std::ldexp(mantisse, exposant * 3);
+        if (chiffres < 15) // a value typed with few digits, as most are
+            valeur = std::round(valeur * std::pow(10.0, chiffres)) / std::pow(10.0, chiffres);
+        if (graine & 4)
+            valeur = -valeur;
+        const QString texte = TexteReel(valeur);
+        EXPECT_TRUE(EstTexteReel(texte, valeur)) << texte.toStdString();
+        // Read back as the standard library reads it, to the last bit.
+        const std::string ascii = texte.toStdString();
+        double attendu = 0;
+        std::from_chars(ascii.data(), ascii.data() + ascii.size(), attendu);
+        EXPECT_EQ(LireNombre(texte), attendu) << ascii;
+        const double voisin = std::nextafter(valeur, 1e300);
+        EXPECT_EQ(EstTexteReel(texte, voisin), texte == TexteReel(voisin)) << texte.toStdString();
+    }
+}
+
+TEST(EstTexteNettoye, AnswersAsTheCleanedTextWould)
+{
+    for (const QString& texte : {QString(), QStringLiteral("pile nord"), QStringLiteral("a\tb"), QStringLiteral("été €"),
+                                 QStringLiteral("α"), QStringLiteral("fin\r"), QStringLiteral("~\x7F")})
+        EXPECT_EQ(EstTexteNettoye(texte), texte == NettoyerTexte(texte)) << texte.toStdString();
 }

@@ -10,7 +10,8 @@ void AfficherDessin(TDonneesAppli* DA, const OptionsDessin& options, TFrmPbx& fr
     const DessinContrefort dessin = ConstruireDessin(DA->Data, options);
     // The arrows may stand above or beside the buttress: the frame is fitted
     // to everything drawn, not only to the sections.
-    const EtendueDessin e = EtendueCommandes(LireCommandesDessin(dessin.texte), dessin.etendue);
+    std::vector<InstructionDessin> commandes = LireCommandesDessin(dessin.texte);
+    const EtendueDessin e = EtendueCommandes(commandes, dessin.etendue);
     frame.Init(e.xmin, e.ymin, e.xmax, e.ymax);
-    frame.Trace(dessin.texte, kCouleurFondDessin);
+    frame.Trace(dessin.texte, std::move(commandes), kCouleurFondDessin);
 }

@@ -79,10 +79,12 @@ void TFrmPbx::Init(double xmin, double ymin, double xmax, double ymax)
     FrameResize(this);
 }
 
-void TFrmPbx::Trace(const QString& txtra, std::uint32_t clrFond)
+void TFrmPbx::Trace(const QString& txtra, std::uint32_t clrFond) { Trace(txtra, LireCommandesDessin(txtra), clrFond); }
+
+void TFrmPbx::Trace(const QString& txtra, std::vector<InstructionDessin> commandes, std::uint32_t clrFond)
 {
     Ftxtra = txtra;
-    commandes_ = LireCommandesDessin(txtra);
+    commandes_ = std::move(commandes);
     FclrFond = clrFond;
     QPalette palette = PnPbx->palette();
     palette.setColor(QPalette::Window, CouleurBGR(clrFond));

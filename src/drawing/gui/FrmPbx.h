@@ -30,6 +30,9 @@ public:
     void Init(double xmin, double ymin, double xmax, double ymax);
     // Records the command text and the background colour (0x00BBGGRR), repaints.
     void Trace(const QString& txtra, std::uint32_t clrFond);
+    // The same with the commands of txtra already read (LireCommandesDessin),
+    // so that a large drawing is not read twice.
+    void Trace(const QString& txtra, std::vector<InstructionDessin> commandes, std::uint32_t clrFond);
     // Takes the parent's size, recomputes scale and centre (discarding any pan
     // or zoom) and repaints.
     void FrameResize(QObject* Sender = nullptr);

@@ -288,10 +288,13 @@ void TFTolvane::AfficherDonnees(TDonneesAppli& DA)
         FPage = PageCadre::Donnees;
         FChangementInterne = false;
     }
+    // The sheet, once filled, draws the model itself: drawing it again here
+    // would build the same drawing twice per display.
+    FDessinAffiche = false;
     dcRelaisVLE->AfficherValeur(texte);
     if (FPage == PageCadre::Resultats)
         afficherNote();
-    else
+    else if (!FDessinAffiche)
         AfficherDessin();
 }
 
@@ -389,6 +392,7 @@ void TFTolvane::pageChangee(int index)
 
 void TFTolvane::AfficherDessin()
 {
+    FDessinAffiche = true;
     if (FPage == PageCadre::Donnees)
         Pbx->SetParents(this, PnImg);
     else if (FPage == PageCadre::Dessin)

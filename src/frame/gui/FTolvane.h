@@ -135,6 +135,8 @@ private:
     TDonneesAppli* FDA = nullptr;
     PageCadre FPage = PageCadre::Donnees;
     bool FChangementInterne = false;
+    // Set by every drawing; lets a display cycle tell whether the sheet drew.
+    bool FDessinAffiche = false;
     int FLargeurFiche = 500;
     bool FLargeurAppliquee = false;
 };

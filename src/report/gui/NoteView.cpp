@@ -9,6 +9,10 @@ NoteView::NoteView(QWidget* parent)
 {
     setReadOnly(true);
     setAcceptRichText(true);
+    // A note is longer than the view: a scroll bar that appeared only once
+    // the note was laid out would narrow the view and have the whole note
+    // laid out again.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
 void NoteView::ChargerPage(const QString& page)
