@@ -1,13 +1,14 @@
 #include "files/DocFich.h"
 
-#include "util/DoUndo.h"
 #include "files/AutoSaveRecovery.h"
 #include "files/DocumentNames.h"
 #include "files/DocumentReplacement.h"
 #include "files/FileLocks.h"
 #include "settings/WinReg.h"
 #include "util/ApplicationFiles.h"
+#include "util/DoUndo.h"
 #include "util/Errors.h"
+#include "util/FileDialogFilter.h"
 #include "util/PlatformServices.h"
 
 #include <QAbstractEventDispatcher>

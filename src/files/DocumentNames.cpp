@@ -93,18 +93,6 @@ QString CheminBak(const QString& documentPath, const QString& extBak)
     return documentPath + u'.' + e;
 }
 
-QString FiltreDialogue(const QString& filtre)
-{
-    const QStringList champs = filtre.split(u'|');
-    QStringList entrees;
-    for (qsizetype i = 0; i + 1 < champs.size(); i += 2) {
-        const QString libelle = champs[i].trimmed();
-        const QString motifs = champs[i + 1].trimmed().replace(u';', u' ');
-        entrees.append(libelle.contains(u'(') ? libelle : libelle + QStringLiteral(" (") + motifs + u')');
-    }
-    return entrees.join(QStringLiteral(";;"));
-}
-
 int EntreeFiltrePourNom(const QString& filtre, const QString& chosenPath)
 {
     const QString ext = extension(QFileInfo(chosenPath).fileName()).toLower();

@@ -14,9 +14,6 @@ QString NomNouveau(const QString& format, int numero);
 // document + ".bak"); empty when the rule is empty.
 QString CheminBak(const QString& documentPath, const QString& extBak);
 
-// The dialog filter of the desktop ("a (*.x);;b (*.*)") from the component's
-// own ("a (*.x)|*.x|b (*.*)|*.*").
-QString FiltreDialogue(const QString& filtre);
 
 // The entry (from 1) of the filter that a chosen file name belongs to: the
 // first whose pattern has the name's extension, else the first entry whose

@@ -1,5 +1,6 @@
 #include "settings/ConfigEdition.h"
 
+#include "util/FileDialogFilter.h"
 #include "util/PlatformServices.h"
 
 #include <QFileInfo>
@@ -79,7 +80,7 @@ bool TEditionConfig::Rechercher(int index, const TEditeursGraphiques& editeurs)
         const QString actuel = Valeur(index).trimmed();
         const QString dossier =
             actuel.isEmpty() ? CheminCompletConfig(QString()) : QFileInfo(CheminCompletConfig(actuel)).absolutePath();
-        const auto choisi = services().openFileName(p.libelle, dossier, FiltreDialogueConfig(p.filtre));
+        const auto choisi = services().openFileName(p.libelle, dossier, FiltreDialogue(p.filtre));
         if (!choisi || choisi->trimmed().isEmpty())
             return false;
         const QString chemin = CheminCompletConfig(AvecExtensionParDefaut(choisi->trimmed(), p.extension));

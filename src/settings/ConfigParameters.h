@@ -69,8 +69,6 @@ QColor CouleurDeValeur(const QString& valeur);
 // exists, with no trailing separator except for the root.
 QString CheminCompletConfig(const QString& chemin);
 
-// The "label|pattern;pattern|..." filter in the form of Qt's file dialogs.
-QString FiltreDialogueConfig(const QString& filtre);
 
 // The file chosen in an open-file dialog, completed with the default
 // extension when it was typed without one and does not exist as typed.

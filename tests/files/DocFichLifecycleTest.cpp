@@ -1,6 +1,7 @@
 #include "DocFichTestSupport.h"
 #include "files/DocumentNames.h"
 #include "util/Errors.h"
+#include "util/FileDialogFilter.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "settings/ConfigParameters.h"
+#include "util/FileDialogFilter.h"
 
 #include <QDir>
 #include <QFile>
@@ -147,9 +148,9 @@ TEST(ConfigParameters, FolderPathsAreAbsoluteWithoutTrailingSeparatorAndLinksRes
 
 TEST(ConfigParameters, FileDialogFilterAndDefaultExtension)
 {
-    EXPECT_EQ(FiltreDialogueConfig(QStringLiteral("textes|*.txt;*.csv|tous fichiers (*.*)|*.*")),
+    EXPECT_EQ(FiltreDialogue(QStringLiteral("textes|*.txt;*.csv|tous fichiers (*.*)|*.*")),
               QStringLiteral("textes (*.txt *.csv);;tous fichiers (*.*)"));
-    EXPECT_EQ(FiltreDialogueConfig(QString()), QString());
+    EXPECT_EQ(FiltreDialogue(QString()), QString());
 
     QTemporaryDir dir;
     const QString existant = dir.filePath(QStringLiteral("LISEZMOI"));
