@@ -1,5 +1,5 @@
-#include "ModalDialog.h"
 #include "support/FakePlatformServices.h"
+#include "support/gui/ModalDialog.h"
 
 #include "settings/NoteTexts.h"
 #include "settings/gui/FSelLangue.h"
@@ -49,7 +49,7 @@ TEST_F(DialogueLangue, ListsTheCodesSortedWithTheCurrentOneSelected)
 TEST_F(DialogueLangue, OkMakesTheChosenLanguageCurrentAndCancelChangesNothing)
 {
     ASSERT_TRUE(ChargerTextesNdC(chemin, false));
-    SurDialogueModal([](QWidget& fenetre) {
+    PendantDialogue<QDialog>([](QDialog& fenetre) {
         auto& dialogue = dynamic_cast<TFSelLangue&>(fenetre);
         dialogue.CBxLng->setFocus();
         QTest::keyClick(dialogue.CBxLng, Qt::Key_Up); // fr -> en
@@ -58,7 +58,7 @@ TEST_F(DialogueLangue, OkMakesTheChosenLanguageCurrentAndCancelChangesNothing)
     EXPECT_TRUE(ChoisirLangue(chemin));
     EXPECT_EQ(LangueActive(), QStringLiteral("en"));
 
-    SurDialogueModal([](QWidget& fenetre) {
+    PendantDialogue<QDialog>([](QDialog& fenetre) {
         auto& dialogue = dynamic_cast<TFSelLangue&>(fenetre);
         EXPECT_EQ(dialogue.LangueChoisie(), QStringLiteral("en"));
         QTest::keyClick(dialogue.CBxLng, Qt::Key_Up); // en -> de
@@ -72,7 +72,7 @@ TEST_F(DialogueLangue, OkMakesTheChosenLanguageCurrentAndCancelChangesNothing)
 TEST_F(DialogueLangue, EmptyTableIsLoadedWithMessages)
 {
     const QString absent = dossier.filePath(QStringLiteral("absent.txt"));
-    SurDialogueModal([](QWidget& fenetre) {
+    PendantDialogue<QDialog>([](QDialog& fenetre) {
         auto& dialogue = dynamic_cast<TFSelLangue&>(fenetre);
         EXPECT_EQ(dialogue.CBxLng->count(), 0);
         QTest::keyClick(&dialogue, Qt::Key_Escape);
@@ -80,7 +80,7 @@ TEST_F(DialogueLangue, EmptyTableIsLoadedWithMessages)
     EXPECT_FALSE(ChoisirLangue(absent));
     EXPECT_EQ(plateforme.messages, std::vector<QString>{QStringLiteral("pas trouvé le fichier des textes de NdC : ") + absent});
 
-    SurDialogueModal([](QWidget& fenetre) {
+    PendantDialogue<QDialog>([](QDialog& fenetre) {
         auto& dialogue = dynamic_cast<TFSelLangue&>(fenetre);
         EXPECT_EQ(dialogue.CBxLng->count(), 3);
         QTest::keyClick(&dialogue, Qt::Key_Return);

@@ -1,4 +1,4 @@
-#include "ModalDialog.h"
+#include "support/gui/ModalDialog.h"
 #include "settings/SettingsFixture.h"
 
 #include "settings/gui/FinfoRev.h"
@@ -55,7 +55,7 @@ protected:
     // command, then closes it.
     void BasculerCase(TFinfoRev& fenetre)
     {
-        SurDialogueModal([](QWidget& dialogue) {
+        PendantDialogue<QDialog>([](QDialog& dialogue) {
             auto& revision = dynamic_cast<TFinfoRev&>(dialogue);
             QTest::mouseClick(revision.CkBxNoAffi, Qt::LeftButton, {}, QPoint(8, revision.CkBxNoAffi->height() / 2));
             QTest::mouseClick(revision.OKBtn, Qt::LeftButton);

@@ -1,4 +1,5 @@
 #include "support/FakePlatformServices.h"
+#include "support/gui/ModalDialog.h"
 
 #include "settings/NoteTexts.h"
 #include "settings/gui/AidePerso.h"
@@ -25,18 +26,6 @@
 #include <memory>
 
 namespace {
-
-void SurDialogueModal(std::function<void(QWidget&)> action)
-{
-    QTimer::singleShot(0, qApp, [action = std::move(action)] {
-        QWidget* dialogue = QApplication::activeModalWidget();
-        if (!dialogue) {
-            ADD_FAILURE() << "no modal dialog is shown";
-            return;
-        }
-        action(*dialogue);
-    });
-}
 
 // The main window started and closed as the user starts and quits the
 // application, in its own application folder and settings.
@@ -107,7 +96,7 @@ TEST_F(DemarrageAideEtLangue, LanguageChosenInTheDialogIsShownAndForgottenAtTheN
     ASSERT_TRUE(fenetre->MILangue->isEnabled());
     EXPECT_EQ(fenetre->MILangue->text(), QStringLiteral("Langue (fr)"));
 
-    SurDialogueModal([](QWidget& fenetreModale) {
+    PendantDialogue<QDialog>([](QDialog& fenetreModale) {
         auto& dialogue = dynamic_cast<TFSelLangue&>(fenetreModale);
         dialogue.CBxLng->setFocus();
         QTest::keyClick(dialogue.CBxLng, Qt::Key_Up);
@@ -116,7 +105,7 @@ TEST_F(DemarrageAideEtLangue, LanguageChosenInTheDialogIsShownAndForgottenAtTheN
     fenetre->MILangue->trigger();
     EXPECT_EQ(fenetre->MILangue->text(), QStringLiteral("Langue (en)"));
 
-    SurDialogueModal([](QWidget& fenetreModale) {
+    PendantDialogue<QDialog>([](QDialog& fenetreModale) {
         auto& dialogue = dynamic_cast<TFSelLangue&>(fenetreModale);
         QTest::keyClick(dialogue.CBxLng, Qt::Key_Down);
         QTest::mouseClick(dialogue.CancelBtn, Qt::LeftButton);
@@ -181,7 +170,7 @@ TEST_F(DemarrageAideEtLangue, RevisionWindowAtTheFirstStartUntilTickedThenTheAbo
     Demarrer();
     EXPECT_EQ(revisionsMontrees, 2) << "not ticked: shown again";
     ASSERT_TRUE(fenetre->MiAbout->isEnabled());
-    SurDialogueModal([](QWidget& fenetreModale) {
+    PendantDialogue<QDialog>([](QDialog& fenetreModale) {
         auto& revision = dynamic_cast<TFinfoRev&>(fenetreModale);
         revision.CkBxNoAffi->click();
         QTest::mouseClick(revision.OKBtn, Qt::LeftButton);
