@@ -88,6 +88,9 @@ public:
     explicit TCurseur(QChar* position) : p_(position) {}
     void operator<<(QStringView piece)
     {
+        // An empty piece may have no storage at all: nothing to copy.
+        if (piece.isEmpty())
+            return;
         std::memcpy(static_cast<void*>(p_), piece.data(), std::size_t(piece.size()) * sizeof(QChar));
         p_ += piece.size();
     }
