@@ -2,6 +2,7 @@
 // buttress frame, on a copy of the realistic example.
 
 #include "support/FakePlatformServices.h"
+#include "support/gui/ChurchWindow.h"
 #include "support/gui/TabCaptionColour.h"
 #include "documents/Calcul.h"
 #include "documents/FichPb.h"
@@ -32,29 +33,12 @@
 
 namespace {
 
-void inactivite()
-{
-    for (int i = 0; i < 4; ++i)
-        QCoreApplication::processEvents();
-}
-
-struct ApplicationAvecCadre : ::testing::Test {
-    FakePlatformServices plateforme;
-    QTemporaryDir dossier;
-    QString chemin;
-    std::unique_ptr<TFBaseM2> fenetre;
-
+// The application as it ships: the main window with the hosted buttress frame.
+struct ApplicationAvecCadre : FenetreEglise {
     void SetUp() override
     {
-        chemin = dossier.filePath(QStringLiteral("eglise.Tolvane"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TOLVANE_EXAMPLES_DIR "/eglise-contreforts.Tolvane"), chemin));
-        QFile::setPermissions(chemin, QFile::ReadOwner | QFile::WriteOwner);
-        fenetre = std::make_unique<TFBaseM2>(FabriqueCadreContrefort());
-        fenetre->DebutAppli({chemin});
-        fenetre->show();
-        fenetre->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
-        inactivite();
+        FenetreEglise::SetUp();
+        Demarrer({chemin}, FabriqueCadreContrefort());
     }
 
     TCalcul* premierCalcul() const { return fenetre->Session().Document()->Calculs().front(); }

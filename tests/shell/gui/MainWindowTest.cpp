@@ -1,4 +1,5 @@
 #include "support/FakePlatformServices.h"
+#include "support/gui/ChurchWindow.h"
 #include "documents/Calcul.h"
 #include "documents/FichPb.h"
 #include "editing/DataControl.h"
@@ -33,39 +34,9 @@
 
 namespace {
 
-void inactivite()
-{
-    for (int i = 0; i < 4; ++i)
-        QCoreApplication::processEvents();
-}
-
 QString TexteMemo(TdcMemo* memo) { return static_cast<QPlainTextEdit*>(memo)->toPlainText(); }
 
-// The real main window on a copy of the realistic example, with the scripted
-// desktop: what a user does through its menus, buttons and tab bar.
-struct FenetrePrincipale : ::testing::Test {
-    FakePlatformServices plateforme;
-    QTemporaryDir dossier;
-    QString chemin;
-    std::unique_ptr<TFBaseM2> fenetre;
-
-    void SetUp() override
-    {
-        chemin = dossier.filePath(QStringLiteral("eglise.Tolvane"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TOLVANE_EXAMPLES_DIR "/eglise-contreforts.Tolvane"), chemin));
-        QFile::setPermissions(chemin, QFile::ReadOwner | QFile::WriteOwner);
-    }
-
-    void Demarrer(const QStringList& documents)
-    {
-        fenetre = std::make_unique<TFBaseM2>();
-        fenetre->DebutAppli(documents);
-        fenetre->DF().setDirDossDefaut(dossier.path());
-        fenetre->show();
-        fenetre->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
-        inactivite();
-    }
+struct FenetrePrincipale : FenetreEglise {
 
     const TFichPb* document() const { return fenetre->Session().Document(); }
     TdcPanneau* panneau() const { return fenetre->DC(); }

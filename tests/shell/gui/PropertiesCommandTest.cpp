@@ -1,4 +1,5 @@
 #include "support/FakePlatformServices.h"
+#include "support/gui/ChurchWindow.h"
 #include "documents/FichPb.h"
 #include "documents/gui/FPropEdit.h"
 #include "editing/DataControl.h"
@@ -25,35 +26,8 @@
 
 namespace {
 
-void inactivite()
-{
-    for (int i = 0; i < 4; ++i)
-        QCoreApplication::processEvents();
-}
-
-// The real main window on a copy of the realistic example: the command
-// "Propriétés ..." as the user reaches it.
-struct CommandeProprietes : ::testing::Test {
-    FakePlatformServices plateforme;
-    QTemporaryDir dossier;
-    QString chemin;
-    std::unique_ptr<TFBaseM2> fenetre;
-
-    void SetUp() override
-    {
-        chemin = dossier.filePath(QStringLiteral("eglise.Tolvane"));
-        ASSERT_TRUE(QFile::copy(QStringLiteral(TOLVANE_EXAMPLES_DIR "/eglise-contreforts.Tolvane"), chemin));
-        QFile::setPermissions(chemin, QFile::ReadOwner | QFile::WriteOwner);
-    }
-
-    void Demarrer(const QStringList& documents)
-    {
-        fenetre = std::make_unique<TFBaseM2>();
-        fenetre->DebutAppli(documents);
-        fenetre->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(fenetre.get()));
-        inactivite();
-    }
+// The command "Propriétés ..." as the user reaches it.
+struct CommandeProprietes : FenetreEglise {
 
     const TFichPb* document() const { return fenetre->Session().Document(); }
 
