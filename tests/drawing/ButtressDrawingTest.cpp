@@ -4,6 +4,7 @@
 #include "drawing/DrawingRenderer.h"
 #include "model/Calculation.h"
 #include "support/FakePlatformServices.h"
+#include "WorkedExampleDrawing.h"
 
 #include <QImage>
 #include <QPainter>
@@ -62,13 +63,7 @@ TEST(DessinContrefort, WorkedExampleGivesExactlyItsTextAndExtent)
     TData data;
     data.Sections = {section(0, 0, 1), section(3, 0, 0.6)};
     const DessinContrefort dessin = ConstruireDessin(data, sansCharges());
-    const QString attendu = QStringLiteral(
-        "REPERE\t255\r\nCOULEUR\t0\r\n"
-        "LIGNE\r\n0.000\t0.000\r\n1.000\t0.000\r\n"
-        "LIGNE\r\n0.000\t3.000\r\n0.600\t3.000\r\n"
-        "LIGNE\r\n0.000\t0.000\r\n0.000\t3.000\r\n"
-        "LIGNE\r\n1.000\t0.000\r\n0.600\t3.000\r\n"
-        "COULEUR\t16711680\r\nCOULEUR\t16711680\r\n");
+    const QString attendu = TexteDessinExempleChiffre();
     EXPECT_EQ(dessin.texte, attendu);
     EXPECT_DOUBLE_EQ(dessin.etendue.xmin, 0);
     EXPECT_DOUBLE_EQ(dessin.etendue.ymin, 0);

@@ -6,6 +6,7 @@
 #include "util/TextFields.h"
 
 #include "support/Sections.h"
+#include "WorkedExampleDrawing.h"
 
 #include <gtest/gtest.h>
 
@@ -120,13 +121,7 @@ TEST(LignePoussee, OffTheDrawingTextIsTheUsualOneToTheByte)
     OptionsDessin sans;
     sans.ponctuelles = false;
     sans.reparties = false;
-    const QString attendu = QStringLiteral(
-        "REPERE\t255\r\nCOULEUR\t0\r\n"
-        "LIGNE\r\n0.000\t0.000\r\n1.000\t0.000\r\n"
-        "LIGNE\r\n0.000\t3.000\r\n0.600\t3.000\r\n"
-        "LIGNE\r\n0.000\t0.000\r\n0.000\t3.000\r\n"
-        "LIGNE\r\n1.000\t0.000\r\n0.600\t3.000\r\n"
-        "COULEUR\t16711680\r\nCOULEUR\t16711680\r\n");
+    const QString attendu = TexteDessinExempleChiffre();
     EXPECT_FALSE(OptionsDessin{}.lignePoussee);
     EXPECT_EQ(ConstruireDessin(data, sans).texte, attendu);
     CalculerResultats(data);
