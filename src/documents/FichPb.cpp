@@ -209,6 +209,9 @@ void TFichPb::LoadFromString(QString S)
     // is shorter than the end it starts: a long run of blank lines is scanned
     // once, not again after every calculation.
     qsizetype nonBlanc = longueurNonBlanche(S);
+    // Every calculation is first reset to the default one: its file is read once
+    // for the whole document.
+    const TDonneesAppli::DefautLuUneFois defaut;
     while (nonBlanc > 0) {
         try {
             AddCalcul(TCalcul::CreateFromStr(S, vbase, via));

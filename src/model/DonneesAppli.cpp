@@ -41,9 +41,10 @@ namespace {
 // The default calculation as the last reading of its file gave it. Every new
 // calculation starts from it, a document of a thousand calculations as often:
 // reading the same text into a model and writing it back for its checksum cost
-// more than reading the document itself. The file is still read each time, so
-// an edit of it is seen at once; only its text decides whether the model
-// read before can be taken again.
+// more than reading the document itself. The file is read again at each new
+// calculation (once per document while a DefautLuUneFois lives), so an edit of
+// it is seen at once; only its text decides whether the model read before can
+// be taken again.
 struct CalculParDefaut {
     QString chemin;
     QString texte;
@@ -64,12 +65,42 @@ QMutex& verrouCalculParDefaut()
     return verrou;
 }
 
+thread_local TDonneesAppli::DefautLuUneFois* defautLuUneFois = nullptr;
+
 } // namespace
+
+TDonneesAppli::DefautLuUneFois::DefautLuUneFois()
+    : FPrecedent(defautLuUneFois)
+{
+    if (!FPrecedent)
+        defautLuUneFois = this;
+}
+
+TDonneesAppli::DefautLuUneFois::~DefautLuUneFois()
+{
+    if (defautLuUneFois == this)
+        defautLuUneFois = FPrecedent;
+}
 
 void TDonneesAppli::InitDA()
 {
-    const QString chemin = defaultFilePath();
-    const QString text = LireFichierTexte(chemin, FileOpenMode::ReadShareAll);
+    QString chemin;
+    QString text;
+    if (DefautLuUneFois* lu = defautLuUneFois) {
+        // Read at the first calculation of the scope only: a document read
+        // with no calculation does not touch the file.
+        // A file that cannot be read fails every calculation, as without the scope.
+        if (!lu->FChemin) {
+            QString cheminLu = defaultFilePath();
+            lu->FTexte = LireFichierTexte(cheminLu, FileOpenMode::ReadShareAll);
+            lu->FChemin = std::move(cheminLu);
+        }
+        chemin = *lu->FChemin;
+        text = lu->FTexte;
+    } else {
+        chemin = defaultFilePath();
+        text = LireFichierTexte(chemin, FileOpenMode::ReadShareAll);
+    }
     {
         const QMutexLocker verrou(&verrouCalculParDefaut());
         const std::optional<CalculParDefaut>& memoire = calculParDefaut();

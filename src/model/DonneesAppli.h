@@ -116,6 +116,26 @@ public:
     QString Repere;
     TData Data;
 
+    // While one lives on a thread, every InitDA on that thread starts from the
+    // default calculation file as it was read by the first of them: reading a
+    // document creates each of its calculations from the default, and the file
+    // is then consulted once for the whole document, not once per calculation.
+    // An edit of the file is seen by the next document read or new calculation.
+    // Scopes nest: an inner one keeps the text of the outer one.
+    class DefautLuUneFois {
+    public:
+        DefautLuUneFois();
+        ~DefautLuUneFois();
+        DefautLuUneFois(const DefautLuUneFois&) = delete;
+        DefautLuUneFois& operator=(const DefautLuUneFois&) = delete;
+
+    private:
+        friend class TDonneesAppli;
+        DefautLuUneFois* FPrecedent;
+        std::optional<QString> FChemin;
+        QString FTexte;
+    };
+
     // Reset to the default calculation (only Repere, the comment and the sections
     // come from the default file); clean, result code 0.
     void InitDA();
