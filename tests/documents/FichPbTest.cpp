@@ -16,6 +16,7 @@
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <functional>
+#include <utility>
 #include <gtest/gtest.h>
 
 namespace {
@@ -216,6 +217,44 @@ TEST(FichPb, ReadingEndsWhenNoCalculationCanBeCreated)
     TFichPb fp;
     EXPECT_THROW(fp.LoadFromString(texte), EInOutError);
     EXPECT_TRUE(fp.Calculs().isEmpty());
+}
+
+// A section line cut short keeps the default calculation's values for what it
+// lacks: every calculation of one read takes them from the same default, and
+// the next read takes them from the default file as edited in between.
+TEST(FichPb, EachReadTakesTheDefaultFileAsItStands)
+{
+    DossierDefaut dossier;
+    const auto ecrireDefaut = [](const char* rw) {
+        QFile fichier(TDonneesAppli::defaultFilePath());
+        ASSERT_TRUE(fichier.open(QIODevice::WriteOnly));
+        fichier.write(QByteArray("1\r\n\r\n\r\nR\r\nc\r\n1\r\n0\t1\t0.8\t0\t2000\t5\t0.5\t0\t0\t1\t2\t3\t4\t5\t6\t7\t8\t9\t10\t11\t12\t")
+                      + rw + "\t0.3\tdefaut\r\n");
+    };
+    // Name, index, date, mark, comment, count, then a section whose loads are cut.
+    const QString calcul = QStringLiteral("\r\n\r\n\r\n\r\n\r\n1\r\n0\t0.6\t0.5\t0\t2000\t5\t0.5\t0\t0\tcoupé\r\n");
+    QString texte = QStringLiteral("5_1\r\n") + BlocDelimite({}) + BlocDelimite({});
+    for (const char* nom : {"a", "b", "c"})
+        texte += BlocDelimite(QString::fromLatin1(nom) + calcul);
+    for (const auto& [rw, attendu] : {std::pair{"13", 13.0}, std::pair{"42", 42.0}}) {
+        SCOPED_TRACE(rw);
+        ecrireDefaut(rw);
+        TFichPb fp;
+        fp.LoadFromString(texte);
+        ASSERT_EQ(fp.Calculs().size(), 3);
+        for (const TCalcul* c : fp.Calculs()) {
+            ASSERT_EQ(c->DAP->Data.Sections.size(), 1);
+            const TSection& s = c->DAP->Data.Sections[0];
+            EXPECT_EQ(s.se_htrsec, 0.6) << "read from the document";
+            EXPECT_EQ(s.se_chargeRW, attendu) << "kept from the default";
+            EXPECT_EQ(s.se_comment, QStringLiteral("defaut"));
+            EXPECT_FALSE(c->DAP->Modified());
+        }
+        TDonneesAppli nouveau;
+        nouveau.InitDA();
+        ASSERT_EQ(nouveau.Data.Sections.size(), 1);
+        EXPECT_EQ(nouveau.Data.Sections[0].se_chargeRW, attendu) << "a new calculation after the read";
+    }
 }
 
 TEST(FichPb, ModifiedStateFollowsTheChecksumsAndTheCounters)

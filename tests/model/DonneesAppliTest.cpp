@@ -377,6 +377,56 @@ TEST(InitDA, FollowsEveryEditOfTheDefaultFile)
     EXPECT_EQ(second.Data.Sections[0].se_htrsec, 2);
 }
 
+// Within one scope (one document read) the default file is read by the first
+// new calculation only: an edit made meanwhile reaches the calculations created
+// after the scope, never half of those created within it.
+TEST(InitDA, ReadsTheDefaultFileOncePerScope)
+{
+    DefaultFolder folder;
+    const auto repere = [] {
+        TDonneesAppli da;
+        da.InitDA();
+        return da.Repere;
+    };
+    const struct {
+        const char* name;
+        const char* avant; // default file when the scope opens; empty: no file
+        const char* apres; // written after the first new calculation
+        const char16_t* reperePendant;
+        const char16_t* repereApres;
+    } cases[] = {
+        {"fichier modifié", "1\r\n\r\n\r\nAB\r\nc\r\n0\r\n", "1\r\n\r\n\r\nCD\r\nc\r\n0\r\n", u"AB", u"CD"},
+        {"fichier créé", "", "1\r\n\r\n\r\nCD\r\nc\r\n0\r\n", u"", u"CD"},
+        {"fichier vidé", "1\r\n\r\n\r\nAB\r\nc\r\n0\r\n", "", u"AB", u""},
+        {"fichier illisible remplacé", "1\r\n\r\n\r\nAB\r\nc\r\n-4\r\n", "1\r\n\r\n\r\nCD\r\nc\r\n0\r\n", u"", u"CD"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QFile::remove(TDonneesAppli::defaultFilePath());
+        if (*c.avant)
+            folder.write(c.avant);
+        {
+            const TDonneesAppli::DefautLuUneFois portee;
+            EXPECT_EQ(repere(), QString::fromUtf16(c.reperePendant));
+            folder.write(c.apres);
+            EXPECT_EQ(repere(), QString::fromUtf16(c.reperePendant));
+            {
+                const TDonneesAppli::DefautLuUneFois interieure; // keeps the outer text
+                EXPECT_EQ(repere(), QString::fromUtf16(c.reperePendant));
+            }
+            EXPECT_EQ(repere(), QString::fromUtf16(c.reperePendant));
+        }
+        EXPECT_EQ(repere(), QString::fromUtf16(c.repereApres));
+    }
+
+    // A scope opened before any new calculation reads the file as it stands at
+    // the first one, not at its opening.
+    folder.write("1\r\n\r\n\r\nAB\r\nc\r\n0\r\n");
+    const TDonneesAppli::DefautLuUneFois portee;
+    folder.write("1\r\n\r\n\r\nEF\r\nc\r\n0\r\n");
+    EXPECT_EQ(repere(), QStringLiteral("EF"));
+}
+
 TEST(CopierDA, CopiesDataAndModifiedState)
 {
     TDonneesAppli clean;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 TEST(Checksum, MatchesTheReferenceValues)
 {
     EXPECT_EQ(Checksum::ofText(QStringLiteral("abc")), 0x1B957D29u);
@@ -30,4 +32,31 @@ TEST(Checksum, InPiecesEqualsTheWholeText)
     Checksum::Cumul vide;
     vide.ajouter(QStringView());
     EXPECT_EQ(vide.valeur(), Checksum::ofText(QString()));
+}
+
+// Eight bytes at a time gives what one byte at a time gives, for texts of
+// every length and characters of every byte pattern, fed whole or in pieces.
+TEST(Checksum, MatchesTheBytewiseRegisterOnRandomTexts)
+{
+    std::mt19937 alea(20261210);
+    for (int essai = 0; essai < 2000; ++essai) {
+        QString texte(int(alea() % 40), Qt::Uninitialized);
+        for (QChar& c : texte)
+            c = QChar(char16_t(alea() % 3 == 0 ? alea() & 0xFFFF : alea() % 0x180));
+        QByteArray octets;
+        for (const QChar c : texte) {
+            octets.append(char(c.unicode() & 0xFF));
+            octets.append(char(c.unicode() >> 8));
+        }
+        const std::uint32_t attendu = texte.isEmpty() ? 0xFFFFFFFFu : Checksum::ofBuffer(octets.constData(), octets.size());
+        ASSERT_EQ(Checksum::ofText(texte), attendu) << essai;
+        Checksum::Cumul morceaux;
+        qsizetype debut = 0;
+        while (debut < texte.size()) {
+            const qsizetype longueur = qsizetype(alea() % 11);
+            morceaux.ajouter(QStringView(texte).mid(debut, longueur));
+            debut += longueur;
+        }
+        ASSERT_EQ(morceaux.valeur(), attendu) << essai;
+    }
 }
