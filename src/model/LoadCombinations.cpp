@@ -26,6 +26,7 @@ constexpr std::array<TCombinaison, 25> kCombinaisons = [] {
 class LibelleDiffere {
 public:
     explicit LibelleDiffere(const TCombinaison& c) : c_(c) {}
+    LibelleDiffere(const TCombinaison& c, const QString& texte) : c_(c), texte_(texte), construit_(true) {}
     const QString& get()
     {
         if (!construit_) {
@@ -77,6 +78,28 @@ void EvaluerSection(TSection& sec, const TCombinaison& c, LibelleDiffere& libell
         sec.se_maxAng = {T, libelle.get(), phi, niveauAng};
         data.StatutGlobal = std::max(data.StatutGlobal, niveauAng);
     }
+}
+
+// The labels of the fixed combinations, written once for the program: every
+// calculation retains some of them at each of its sections, and the sections
+// then share their text.
+const std::array<QString, 25>& LibellesCombinaisons()
+{
+    static const std::array<QString, 25> libelles = [] {
+        std::array<QString, 25> textes;
+        for (std::size_t k = 0; k < kCombinaisons.size(); ++k)
+            textes[k] = LibelleCombinaison(kCombinaisons[k]);
+        return textes;
+    }();
+    return libelles;
+}
+
+void EvaluerSections(TData& data, const TCombinaison& c, LibelleDiffere& libelle)
+{
+    const qsizetype n = data.Sections.size();
+    TSection* sections = data.Sections.data();
+    for (qsizetype i = 0; i < n; ++i)
+        EvaluerSection(sections[i], c, libelle, data);
 }
 
 } // namespace
@@ -143,14 +166,14 @@ double AngleFrottement(double FX, double FZ)
 void EvaluerCombinaison(TData& data, const TCombinaison& c)
 {
     LibelleDiffere libelle(c);
-    const qsizetype n = data.Sections.size();
-    TSection* sections = data.Sections.data();
-    for (qsizetype i = 0; i < n; ++i)
-        EvaluerSection(sections[i], c, libelle, data);
+    EvaluerSections(data, c, libelle);
 }
 
 void EvaluerCombinaisons(TData& data)
 {
-    for (const TCombinaison& c : kCombinaisons)
-        EvaluerCombinaison(data, c);
+    const std::array<QString, 25>& libelles = LibellesCombinaisons();
+    for (std::size_t k = 0; k < kCombinaisons.size(); ++k) {
+        LibelleDiffere libelle(kCombinaisons[k], libelles[k]);
+        EvaluerSections(data, kCombinaisons[k], libelle);
+    }
 }

@@ -6,6 +6,8 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
+#include <random>
 #include <string>
 
 TEST(ExtraireChamp, TakesFieldsOffTheFront)
@@ -28,6 +30,27 @@ TEST(ExtraireChamp, TakesFieldsOffTheFront)
     QString words = QStringLiteral("mot  \t suite");
     EXPECT_EQ(ExtraireMot(words), QStringLiteral("mot"));
     EXPECT_EQ(words, QStringLiteral("suite"));
+}
+
+// Short separators are looked for by their first character: texts dense in
+// lone CR, LF and TAB characters are cut exactly where the general search cuts.
+TEST(ExtraireChamp, CutsShortSeparatorsWhereTheGeneralSearchDoes)
+{
+    std::mt19937 alea(1210);
+    const char16_t lettres[] = {u'\r', u'\n', u'\t', u'a', u'\u00e9'};
+    for (const QString& separateur : {QStringLiteral("\r\n"), QStringLiteral("\t"), QStringLiteral("\n\r"), QStringLiteral("aa")}) {
+        for (int essai = 0; essai < 500; ++essai) {
+            QString texte;
+            for (int i = int(alea() % 12); i > 0; --i)
+                texte += QChar(lettres[alea() % std::size(lettres)]);
+            QString reste = texte;
+            const QString champ = ExtraireChamp(reste, separateur);
+            const qsizetype at = texte.indexOf(separateur);
+            SCOPED_TRACE(texte.toUtf8().toPercentEncoding().toStdString());
+            EXPECT_EQ(champ, at < 0 ? texte : texte.left(at));
+            EXPECT_EQ(reste, at < 0 ? QString() : texte.mid(at + separateur.size()));
+        }
+    }
 }
 
 TEST(LireReelTab, IsLenientAndUsesThePoint)
