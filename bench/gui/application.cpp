@@ -257,7 +257,7 @@ int main(int argc, char** argv)
     qputenv("XDG_CONFIG_HOME", reglages.path().toLocal8Bit());
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    const std::unique_ptr<QTranslator> francais = PreparerApplication();
+    const std::unique_ptr<TApplicationPreparee> preparation = PreparerApplication();
 
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

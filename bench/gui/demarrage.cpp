@@ -82,7 +82,7 @@ int Sonde(int argc, char** argv, const QString& mode, const QString& document)
         return QApplication::exec();
     }
     // As the application's main() does it.
-    const std::unique_ptr<QTranslator> francais = PreparerApplication();
+    const std::unique_ptr<TApplicationPreparee> preparation = PreparerApplication();
     TDonneesAppli::setDefaultFolder(QStringLiteral(TOLVANE_RESOURCES_DIR));
     QtPlatformServices platform;
     installServices(&platform);

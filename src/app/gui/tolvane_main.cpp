@@ -11,7 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    const std::unique_ptr<QTranslator> francais = PreparerApplication();
+    const std::unique_ptr<TApplicationPreparee> preparation = PreparerApplication();
 
     QtPlatformServices platform;
     installServices(&platform);

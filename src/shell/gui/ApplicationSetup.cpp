@@ -3,13 +3,25 @@
 #include "shell/gui/ApplicationIcon.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
 
-std::unique_ptr<QTranslator> PreparerApplication()
+TApplicationPreparee::~TApplicationPreparee()
 {
+    if (listePolices.joinable())
+        listePolices.join();
+}
+
+std::unique_ptr<TApplicationPreparee> PreparerApplication()
+{
+    auto preparation = std::make_unique<TApplicationPreparee>();
+    // The font database is safe to use from any thread: the window's first
+    // text measurement waits for this reading instead of doing it again.
+    preparation->listePolices = std::thread([] { QFontDatabase::families(); });
+
     QCoreApplication::setOrganizationName(QStringLiteral("Vok"));
     QCoreApplication::setApplicationName(QStringLiteral("Tolvane"));
     QApplication::setWindowIcon(IconeApplication());
@@ -24,9 +36,10 @@ std::unique_ptr<QTranslator> PreparerApplication()
     QLocale::setDefault(c);
 
     auto traduction = std::make_unique<QTranslator>();
-    if (!traduction->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return nullptr;
-    QCoreApplication::installTranslator(traduction.get());
-    return traduction;
+    if (traduction->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(traduction.get());
+        preparation->traduction = std::move(traduction);
+    }
+    return preparation;
 }

@@ -17,6 +17,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QFile>
+#include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -391,13 +393,20 @@ TEST_F(FenetrePrincipale, ControlsShowTheirFrenchNamesToAssistiveTechnologies)
 
 TEST(DemarrageApplication, NumbersUseTheDecimalPointAndQtSpeaksFrench)
 {
-    const std::unique_ptr<QTranslator> francais = PreparerApplication();
+    std::unique_ptr<TApplicationPreparee> preparation = PreparerApplication();
+    // The font list is being read beside the main thread, which may measure
+    // texts meanwhile: both meet in the font database.
+    EXPECT_TRUE(preparation->listePolices.joinable());
+    EXPECT_GT(QFontMetrics(QFont(QStringLiteral("Arial"), 12)).horizontalAdvance(QStringLiteral("Tolvane")), 0);
     EXPECT_EQ(QLocale().toString(2.5), QStringLiteral("2.5"));
     EXPECT_EQ(std::strtod("2.5", nullptr), 2.5);
-    ASSERT_NE(francais, nullptr) << "Qt's French translations (qt6-translations-l10n) are missing";
+    ASSERT_NE(preparation->traduction, nullptr) << "Qt's French translations (qt6-translations-l10n) are missing";
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
     EXPECT_FALSE(QApplication::windowIcon().isNull());
-    QCoreApplication::removeTranslator(francais.get());
+    QCoreApplication::removeTranslator(preparation->traduction.get());
+    // Ending the application waits for the reading: nothing runs any more.
+    preparation.reset();
+    EXPECT_FALSE(QFontDatabase::families().isEmpty());
 }
 
 namespace {
