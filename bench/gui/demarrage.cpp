@@ -1,13 +1,16 @@
 // Start-up to the first painted window, measured from outside: the runner
 // starts this same executable as a probe, afresh for every run, alternately
 // as the application (the main window hosting the buttress frame, opening the
-// realistic example) and as an empty Qt window started the same way. The
+// realistic example), as an empty Qt window started the same way and, for
+// comparison only, as the same window with a menu bar and one line of text
+// (what any window showing text pays: the system's font list). The
 // probe prints the monotonic clock when its window's first paint is over and
 // leaves at once; the runner subtracts the clock it read before starting it.
 // It prints the medians in Google Benchmark's JSON form.
 //
 //   bench_demarrage [runs]            the runner (15 runs of each by default)
 //   bench_demarrage --sonde vide
+//   bench_demarrage --sonde texte
 //   bench_demarrage --sonde tolvane <document>
 
 #include "frame/gui/HostedButtressFrame.h"
@@ -18,7 +21,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -73,9 +78,13 @@ private:
 int Sonde(int argc, char** argv, const QString& mode, const QString& document)
 {
     QApplication application(argc, argv);
-    if (mode == QStringLiteral("vide")) {
+    if (mode == QStringLiteral("vide") || mode == QStringLiteral("texte")) {
         QMainWindow fenetre;
         fenetre.resize(800, 600);
+        if (mode == QStringLiteral("texte")) {
+            fenetre.menuBar()->addMenu(QStringLiteral("&Fichiers"));
+            fenetre.setCentralWidget(new QLabel(QStringLiteral("Stabilité des contreforts en maçonnerie")));
+        }
         PremierePeinture premiere(fenetre);
         application.installEventFilter(&premiere);
         fenetre.show();
@@ -137,30 +146,35 @@ int Coureur(int argc, char** argv)
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), dossier.filePath(QStringLiteral("reglages")));
     const QString exe = QCoreApplication::applicationFilePath();
 
-    std::vector<double> videReel, videProcesseur, tolvaneReel, tolvaneProcesseur;
+    std::vector<double> videReel, videProcesseur, texteReel, texteProcesseur, tolvaneReel, tolvaneProcesseur;
     for (int i = 0; i < essais; ++i) {
         // A fresh copy each time: the document is opened (and locked) as a user's.
         const QString document = dossier.filePath(QStringLiteral("eglise-%1.Tolvane").arg(i));
         QFile::copy(QStringLiteral(TOLVANE_EXAMPLES_DIR "/eglise-contreforts.Tolvane"), document);
         QFile::setPermissions(document, QFile::ReadOwner | QFile::WriteOwner);
         const Demarrage v = UnDemarrage(exe, {QStringLiteral("--sonde"), QStringLiteral("vide")}, env);
+        const Demarrage x = UnDemarrage(exe, {QStringLiteral("--sonde"), QStringLiteral("texte")}, env);
         const Demarrage t = UnDemarrage(exe, {QStringLiteral("--sonde"), QStringLiteral("tolvane"), document}, env);
-        if (v.reel < 0 || t.reel < 0) {
+        if (v.reel < 0 || x.reel < 0 || t.reel < 0) {
             std::fprintf(stderr, "la sonde de démarrage a échoué\n");
             return 1;
         }
         videReel.push_back(v.reel);
         videProcesseur.push_back(v.processeur);
+        texteReel.push_back(x.reel);
+        texteProcesseur.push_back(x.processeur);
         tolvaneReel.push_back(t.reel);
         tolvaneProcesseur.push_back(t.processeur);
     }
     std::printf("{\n  \"benchmarks\": [\n"
                 "    {\"name\": \"BM_Demarrage/fenetre_qt_vide\", \"iterations\": %d, \"real_time\": %.3f, "
                 "\"cpu_time\": %.3f, \"time_unit\": \"ms\"},\n"
+                "    {\"name\": \"BM_Demarrage/fenetre_qt_texte\", \"iterations\": %d, \"real_time\": %.3f, "
+                "\"cpu_time\": %.3f, \"time_unit\": \"ms\"},\n"
                 "    {\"name\": \"BM_Demarrage/tolvane\", \"iterations\": %d, \"real_time\": %.3f, "
                 "\"cpu_time\": %.3f, \"time_unit\": \"ms\"}\n  ]\n}\n",
-                essais, Mediane(videReel), Mediane(videProcesseur), essais, Mediane(tolvaneReel),
-                Mediane(tolvaneProcesseur));
+                essais, Mediane(videReel), Mediane(videProcesseur), essais, Mediane(texteReel),
+                Mediane(texteProcesseur), essais, Mediane(tolvaneReel), Mediane(tolvaneProcesseur));
     return 0;
 }
 
