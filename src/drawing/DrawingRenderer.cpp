@@ -2,13 +2,17 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLineF>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -20,6 +24,10 @@ constexpr std::int32_t kHauteurPoliceMax = 2000;
 constexpr int kHauteurPoliceDefaut = 12;
 // Segments handed to the painter at once, at most.
 constexpr std::size_t kLotMax = 16;
+// The widest pen, and the longest side of a segment, whose pixels are kept
+// to be put down again (see Empreintes).
+constexpr std::int32_t kEpaisseurEmpreinteMax = 8;
+constexpr int kCoteEmpreinteMax = 256;
 
 // Clips segment a-b to the rectangle (Liang-Barsky); false when nothing is left.
 bool decouper(QPointF& a, QPointF& b, const QRectF& r)
@@ -49,6 +57,97 @@ bool decouper(QPointF& a, QPointF& b, const QRectF& r)
     b = QPointF(debut.x() + t1 * dx, debut.y() + t1 * dy);
     return true;
 }
+
+// The pixels Qt's raster engine covers when it strokes, without
+// antialiasing, a segment between two whole pixels with a round-capped,
+// round-joined solid pen: the same for every segment of the same width and
+// the same run and rise, moved by whole pixels (the stroke's outline moves
+// with the ends and its rasterisation works on whole steps of a pixel). A
+// drawing repeats the same segments over and over (the heads of the arrows
+// of every section): each one is stroked once, on a scratch image, and the
+// rows of pixels it covered are put down again wherever it comes back, as
+// rectangles of the pen's colour. Same pixels, without stroking and
+// rasterising the round ends again.
+class Empreintes {
+public:
+    struct Cle {
+        int dx;
+        int dy;
+        std::int32_t epaisseur;
+        bool operator<(const Cle& o) const
+        {
+            return std::tie(dx, dy, epaisseur) < std::tie(o.dx, o.dy, o.epaisseur);
+        }
+    };
+
+    // The rectangles of pixels covered by the segment from (0, 0) to (dx, dy).
+    const std::vector<QRect>& empreinte(const Cle& cle)
+    {
+        auto trouve = empreintes_.find(cle);
+        if (trouve == empreintes_.end())
+            trouve = empreintes_.emplace(cle, tracer(cle)).first;
+        return trouve->second;
+    }
+
+private:
+    std::vector<QRect> tracer(const Cle& cle)
+    {
+        // The segment stroked on its own, away from the scratch image's edges.
+        const int marge = cle.epaisseur + 2;
+        const QSize taille(std::abs(cle.dx) + 2 * marge + 1, std::abs(cle.dy) + 2 * marge + 1);
+        if (brouillon_.width() < taille.width() || brouillon_.height() < taille.height()) {
+            peintre_.reset();
+            brouillon_ = QImage(taille.expandedTo(brouillon_.size()), QImage::Format_RGB32);
+        }
+        if (!peintre_) {
+            peintre_ = std::make_unique<QPainter>(&brouillon_);
+            peintre_->setRenderHint(QPainter::Antialiasing, false);
+            peintre_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+            peintre_->setBrush(Qt::NoBrush);
+        }
+        peintre_->fillRect(QRect(QPoint(0, 0), taille), Qt::black);
+        peintre_->setPen(QPen(Qt::white, cle.epaisseur, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPoint a(marge + std::max(0, -cle.dx), marge + std::max(0, -cle.dy));
+        const QLineF segment(a, a + QPoint(cle.dx, cle.dy));
+        peintre_->drawLines(&segment, 1);
+
+        // Row by row, the runs of covered pixels; a run the same as that of
+        // the row above lengthens its rectangle.
+        std::vector<QRect> rectangles;
+        const QRgb blanc = qRgb(255, 255, 255);
+        std::size_t rangPrecedent = 0; // first rectangle of the row above
+        for (int y = 0; y < taille.height(); ++y) {
+            const auto* ligne = reinterpret_cast<const QRgb*>(brouillon_.constScanLine(y));
+            const std::size_t rang = rectangles.size();
+            int nombre = 0;
+            for (int x = 0; x < taille.width();) {
+                if (ligne[x] != blanc) {
+                    ++x;
+                    continue;
+                }
+                const int debut = x;
+                while (x < taille.width() && ligne[x] == blanc)
+                    ++x;
+                rectangles.emplace_back(QPoint(debut, y) - a, QPoint(x - 1, y) - a);
+                ++nombre;
+            }
+            // One run, as in the row above, which held one: the same rectangle.
+            if (nombre == 1 && rang - rangPrecedent == 1 && rectangles[rangPrecedent].bottom() == y - 1 - a.y()
+                && rectangles[rangPrecedent].left() == rectangles[rang].left()
+                && rectangles[rangPrecedent].right() == rectangles[rang].right()) {
+                rectangles[rangPrecedent].setBottom(y - a.y());
+                rectangles.pop_back();
+                continue;
+            }
+            rangPrecedent = rang;
+        }
+        return rectangles;
+    }
+
+    std::map<Cle, std::vector<QRect>> empreintes_;
+    QImage brouillon_;
+    std::unique_ptr<QPainter> peintre_; // on brouillon_, once it is needed
+};
 
 class Interprete {
 public:
@@ -135,7 +234,7 @@ private:
             return;
         if (horsImage(a, b))
             return;
-        if (rectangleDroit(a, b))
+        if (rectangleDroit(a, b) || empreinte(a, b))
             return;
         lot_.push_back(QLineF(a, b));
         if (!regrouper_ || lot_.size() >= kLotMax)
@@ -174,6 +273,31 @@ private:
         const int y0 = int(std::min(a.y(), b.y()));
         const int y1 = int(std::max(a.y(), b.y()));
         p_.fillRect(QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1, y1)), couleur_);
+        return true;
+    }
+
+    // A slanting segment between whole pixels, with a pen wider than one
+    // pixel (Qt draws one-pixel pens another, cheaper way), wholly on the
+    // image: the pixels its stroke covers are put down (see Empreintes).
+    bool empreinte(QPointF a, QPointF b)
+    {
+        if (!rectanglesExacts_ || epaisseur_ < 2 || epaisseur_ > kEpaisseurEmpreinteMax)
+            return false;
+        const double dx = b.x() - a.x();
+        const double dy = b.y() - a.y();
+        if (std::fabs(dx) > kCoteEmpreinteMax || std::fabs(dy) > kCoteEmpreinteMax)
+            return false;
+        const auto entier = [](double v) { return v == std::trunc(v); };
+        if (!entier(a.x()) || !entier(a.y()) || !entier(b.x()) || !entier(b.y()))
+            return false;
+        const double m = epaisseur_ + 2;
+        const QRectF& v = *visible_;
+        if (std::min(a.x(), b.x()) - m < v.left() || std::max(a.x(), b.x()) + m > v.right()
+            || std::min(a.y(), b.y()) - m < v.top() || std::max(a.y(), b.y()) + m > v.bottom())
+            return false;
+        const QPoint origine(int(a.x()), int(a.y()));
+        for (const QRect& r : empreintes_.empreinte({int(dx), int(dy), epaisseur_}))
+            p_.fillRect(r.translated(origine), couleur_);
         return true;
     }
 
@@ -300,6 +424,7 @@ private:
     std::vector<QLineF> lot_; // segments not yet handed to the painter
     const std::optional<QRectF> visible_ = image();
     const bool rectanglesExacts_ = pixelsEntiers();
+    Empreintes empreintes_;
     bool styloPose_ = false; // the pen last given to the painter
     QColor couleurPosee_;
     std::int32_t epaisseurPosee_ = 0;

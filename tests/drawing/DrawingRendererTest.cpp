@@ -432,6 +432,79 @@ TEST(Peinture, UprightAndLevelThickSegmentsGiveTheirStrokesPixels)
     EXPECT_FALSE(seulementFond(direct, Qt::black));
 }
 
+// One pixel per unit, the origin at the middle of the area: whole numbers of
+// the text are whole pixels.
+ViewMapping vuePixels(QSize zone)
+{
+    ViewMapping vue;
+    vue.ech = 1;
+    vue.CtrPBxX = zone.width() / 2;
+    vue.CtrPBxY = zone.height() / 2;
+    return vue;
+}
+
+QString segmentEpais(int epaisseur, std::uint32_t couleur, int x1, int y1, int x2, int y2)
+{
+    return QStringLiteral("EPTRAIT\t%1\r\nCOULEUR\t%2\r\nLIGNE\r\n%3\t%4\r\n%5\t%6\r\n")
+        .arg(epaisseur)
+        .arg(couleur)
+        .arg(x1)
+        .arg(y1)
+        .arg(x2)
+        .arg(y2);
+}
+
+// Every run and rise from -12 to 12 pixels, pens of 2 and 3 pixels: a slanting
+// segment put down again as the pixels of the first one stroked covers what
+// its own stroke covers, wherever it lies on the image.
+TEST(Peinture, RepeatedSlantingSegmentsGiveTheirStrokesPixels)
+{
+    const QSize zone(700, 400);
+    for (int epaisseur : {2, 3}) {
+        QString texte;
+        int n = 0;
+        for (int dx = -12; dx <= 12; ++dx)
+            for (int dy = -12; dy <= 12; ++dy, ++n) {
+                // Three times each: the first stroked, the others put down.
+                const int x = -330 + 26 * (n % 25);
+                const int y = -180 + 14 * (n / 25);
+                for (int fois = 0; fois < 3; ++fois)
+                    texte += segmentEpais(epaisseur, 255u << (8 * fois), x + fois * 3, y + fois * 130, x + fois * 3 + dx,
+                                          y + fois * 130 + dy);
+            }
+        const auto [direct, unParUn] = directEtUnParUn(texte, vuePixels(zone), zone, epaisseur == 3 ? 21 : 0);
+        EXPECT_EQ(direct, unParUn) << epaisseur;
+        EXPECT_FALSE(seulementFond(direct, Qt::black));
+    }
+}
+
+class SegmentsObliques : public ::testing::TestWithParam<unsigned> {};
+
+// Random segments between whole pixels, long and short, of one to nine pixels
+// wide, each run and rise drawn at several places, some across the edge of
+// the image; far from the origin too (pixel coordinates in the thousands).
+TEST_P(SegmentsObliques, RepeatedAtRandomPlacesGiveTheirStrokesPixels)
+{
+    std::mt19937 hasard(GetParam());
+    const QSize zone(2600, 1900);
+    QString texte;
+    for (int i = 0; i < 120; ++i) {
+        const int epaisseur = 1 + int(hasard() % 9);
+        const int limite = hasard() % 4 == 0 ? 300 : 25;
+        const int dx = int(hasard() % (2 * limite + 1)) - limite;
+        const int dy = int(hasard() % (2 * limite + 1)) - limite;
+        for (int fois = 1 + int(hasard() % 4); fois > 0; --fois) {
+            const int x = int(hasard() % 2700) - 1350;
+            const int y = int(hasard() % 2000) - 1000;
+            texte += segmentEpais(epaisseur, hasard() % 16777216, x, y, x + dx, y + dy);
+        }
+    }
+    const auto [direct, unParUn] = directEtUnParUn(texte, vuePixels(zone), zone, GetParam() % 2 ? 13 : 0);
+    EXPECT_EQ(direct, unParUn) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Graines, SegmentsObliques, ::testing::Range(1u, 11u));
+
 class DessinsVaries : public ::testing::TestWithParam<unsigned> {};
 
 // On an image the segments of an arrow or of a polyline reach the painter
