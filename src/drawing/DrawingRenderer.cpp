@@ -96,8 +96,10 @@ private:
         const int marge = cle.epaisseur + 2;
         const QSize taille(std::abs(cle.dx) + 2 * marge + 1, std::abs(cle.dy) + 2 * marge + 1);
         if (brouillon_.width() < taille.width() || brouillon_.height() < taille.height()) {
+            // Room to spare, so that the image seldom grows again.
             peintre_.reset();
-            brouillon_ = QImage(taille.expandedTo(brouillon_.size()), QImage::Format_RGB32);
+            brouillon_ = QImage((taille * 2).expandedTo(brouillon_.size()).expandedTo(QSize(64, 64)),
+                                QImage::Format_RGB32);
         }
         if (!peintre_) {
             peintre_ = std::make_unique<QPainter>(&brouillon_);
@@ -253,17 +255,19 @@ private:
             || std::max(a.y(), b.y()) < visible_->top() - marge || std::min(a.y(), b.y()) > visible_->bottom() + marge;
     }
 
-    // A horizontal or vertical segment between whole pixels, 2 pixels wide,
-    // covers exactly the pixels of a rectangle: the two rows (or columns)
-    // either side of it, one pixel beyond each end. Its round ends are discs of
-    // radius 1 around a pixel corner: they hold the four pixel centres around
-    // that corner and no other (the next ones lie 1.58 away). Filling that
-    // rectangle spares Qt the stroke and the curves of the two ends; same
-    // colour, same pixels. Elsewhere (other widths, slanting segments, a
-    // scaled painter, PDF or SVG) the segment is stroked as usual.
+    // A horizontal or vertical segment between whole pixels, one or two
+    // pixels wide, covers exactly the pixels of a rectangle. One pixel wide
+    // (Qt's cosmetic line), the pixels from one end to the other, both ends
+    // included. Two pixels wide, the two rows (or columns) either side of it,
+    // one pixel beyond each end: its round ends are discs of radius 1 around a
+    // pixel corner, which hold the four pixel centres around that corner and
+    // no other (the next ones lie 1.58 away). Filling that rectangle spares Qt
+    // the stroke (and the curves of the ends); same colour, same pixels.
+    // Elsewhere (other widths, slanting segments, a scaled painter, PDF or
+    // SVG) the segment is stroked as usual.
     bool rectangleDroit(QPointF a, QPointF b)
     {
-        if (!rectanglesExacts_ || epaisseur_ != 2 || (a.x() != b.x() && a.y() != b.y()))
+        if (!rectanglesExacts_ || epaisseur_ > 2 || (a.x() != b.x() && a.y() != b.y()))
             return false;
         const auto entier = [](double v) { return v == std::trunc(v) && std::fabs(v) < 1e9; };
         if (!entier(a.x()) || !entier(a.y()) || !entier(b.x()) || !entier(b.y()))
@@ -272,8 +276,51 @@ private:
         const int x1 = int(std::max(a.x(), b.x()));
         const int y0 = int(std::min(a.y(), b.y()));
         const int y1 = int(std::max(a.y(), b.y()));
-        p_.fillRect(QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1, y1)), couleur_);
+        const int avant = epaisseur_ == 2 ? 1 : 0;
+        remplir(QRect(QPoint(x0 - avant, y0 - avant), QPoint(x1, y1)));
         return true;
+    }
+
+    // Pixels of the pen's colour, a rectangle of them, held until the held
+    // segments are sent (envoyer()). One that continues the last rectangle
+    // (the same columns and the rows just above or below, or the same rows
+    // beside it: the steps of an upright or level polyline) joins it. The
+    // pen's colour only changes once what is held has been sent.
+    void remplir(const QRect& r)
+    {
+        if (rectangles_.empty()) {
+            couleurRectangles_ = couleur_;
+        } else {
+            QRect& d = rectangles_.back();
+            const bool colonnes = r.left() == d.left() && r.right() == d.right() && r.top() <= d.bottom() + 1
+                && r.bottom() >= d.top() - 1;
+            const bool rangees = r.top() == d.top() && r.bottom() == d.bottom() && r.left() <= d.right() + 1
+                && r.right() >= d.left() - 1;
+            if (colonnes || rangees) {
+                d = d.united(r);
+                return;
+            }
+        }
+        rectangles_.push_back(r);
+    }
+
+    // The rectangles held, filled together: no pen (it would draw their
+    // outlines), a brush of their colour.
+    void remplirRectangles()
+    {
+        if (rectangles_.empty())
+            return;
+        if (styloPose_) {
+            p_.setPen(Qt::NoPen);
+            styloPose_ = false;
+        }
+        if (!brossePosee_ || couleurBrosse_ != couleurRectangles_) {
+            p_.setBrush(QBrush(couleurRectangles_, Qt::SolidPattern));
+            brossePosee_ = true;
+            couleurBrosse_ = couleurRectangles_;
+        }
+        p_.drawRects(rectangles_.data(), int(rectangles_.size()));
+        rectangles_.clear();
     }
 
     // A slanting segment between whole pixels, with a pen wider than one
@@ -297,7 +344,7 @@ private:
             return false;
         const QPoint origine(int(a.x()), int(a.y()));
         for (const QRect& r : empreintes_.empreinte({int(dx), int(dy), epaisseur_}))
-            p_.fillRect(r.translated(origine), couleur_);
+            remplir(r.translated(origine));
         return true;
     }
 
@@ -327,10 +374,12 @@ private:
 
     void envoyer()
     {
-        if (lot_.empty())
-            return;
-        p_.drawLines(lot_.data(), int(lot_.size()));
-        lot_.clear();
+        if (!lot_.empty()) {
+            appliquerStylo(); // taken away by rectangles filled before
+            p_.drawLines(lot_.data(), int(lot_.size()));
+            lot_.clear();
+        }
+        remplirRectangles();
     }
 
     void fleche(double x1, double y1, double x2, double y2)
@@ -425,6 +474,10 @@ private:
     const std::optional<QRectF> visible_ = image();
     const bool rectanglesExacts_ = pixelsEntiers();
     Empreintes empreintes_;
+    std::vector<QRect> rectangles_; // pixels to fill, of one colour
+    QColor couleurRectangles_;
+    bool brossePosee_ = false; // the brush last given to the painter
+    QColor couleurBrosse_;
     bool styloPose_ = false; // the pen last given to the painter
     QColor couleurPosee_;
     std::int32_t epaisseurPosee_ = 0;

@@ -416,20 +416,33 @@ std::pair<QImage, QImage> directEtUnParUn(const QString& texte, const ViewMappin
     return {direct, unParUn};
 }
 
-// Upright and level 2-pixel segments of every length from 1 to 30 pixels, both
-// ways, filled as rectangles, cover the pixels their stroke covers.
-TEST(Peinture, UprightAndLevelThickSegmentsGiveTheirStrokesPixels)
+// Upright and level segments of one and two pixels, of every length from 1 to
+// 30 pixels, both ways, filled as rectangles, cover the pixels their stroke
+// covers; so do polylines of upright and level steps going on, turning and
+// coming back over themselves (their rectangles joined), and segments
+// running out of the image.
+TEST(Peinture, UprightAndLevelThinAndThickSegmentsGiveTheirStrokesPixels)
 {
-    QString texte = QStringLiteral("COULEUR\t255\r\nEPTRAIT\t2\r\n");
-    for (int n = 1; n <= 30; ++n) {
-        const double x = -4.5 + 0.1 * (n % 10); // one unit is 10 pixels
-        const double y = -4.5 + 0.3 * (n / 10);
-        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%3\t%2\r\n").arg(x).arg(y).arg(x + 0.1 * n);
-        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%1\t%3\r\n").arg(-x).arg(y + 0.1 * n).arg(y);
+    for (int epaisseur : {1, 2}) {
+        QString texte = QStringLiteral("COULEUR\t255\r\nEPTRAIT\t%1\r\n").arg(epaisseur);
+        for (int n = 1; n <= 30; ++n) {
+            const double x = -4.5 + 0.1 * (n % 10); // one unit is 10 pixels
+            const double y = -4.5 + 0.3 * (n / 10);
+            texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%3\t%2\r\n").arg(x).arg(y).arg(x + 0.1 * n);
+            texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%1\t%3\r\n").arg(-x).arg(y + 0.1 * n).arg(y);
+        }
+        // Steps: down, down, back up, right, right, left past the start, down.
+        texte += QStringLiteral("COULEUR\t65280\r\nLIGNE\r\n2\t2\r\n2\t1.9\r\n2\t1.7\r\n2\t1.8\r\n"
+                                "2.2\t1.8\r\n2.5\t1.8\r\n1.5\t1.8\r\n1.5\t1.2\r\n");
+        // Level and upright runs of one pixel each, then out of the image.
+        texte += QStringLiteral("COULEUR\t16711680\r\nLIGNE\r\n0\t2\r\n0.1\t2\r\n0.2\t2\r\n0.2\t2.1\r\n"
+                                "0.2\t2.2\r\n0.3\t2.2\r\n");
+        texte += QStringLiteral("LIGNE\r\n-4.7\t0.5\r\n-7\t0.5\r\nLIGNE\r\n4.2\t-3\r\n4.2\t-9\r\n"
+                                "LIGNE\r\n3\t4.95\r\n3\t80\r\nLIGNE\r\n-20\t-4\r\n20\t-4\r\n");
+        const auto [direct, unParUn] = directEtUnParUn(texte, vueEssai(), QSize(100, 100), epaisseur == 1 ? 0 : 7);
+        EXPECT_EQ(direct, unParUn) << epaisseur;
+        EXPECT_FALSE(seulementFond(direct, Qt::black));
     }
-    const auto [direct, unParUn] = directEtUnParUn(texte, vueEssai(), QSize(100, 100));
-    EXPECT_EQ(direct, unParUn);
-    EXPECT_FALSE(seulementFond(direct, Qt::black));
 }
 
 // One pixel per unit, the origin at the middle of the area: whole numbers of
