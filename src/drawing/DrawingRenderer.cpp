@@ -64,8 +64,9 @@ bool decouper(QPointF& a, QPointF& b, const QRectF& r)
 // the same run and rise, moved by whole pixels (the stroke's outline moves
 // with the ends and its rasterisation works on whole steps of a pixel). A
 // drawing repeats the same segments over and over (the heads of the arrows
-// of every section): each one is stroked once, on a scratch image, and the
-// rows of pixels it covered are put down again wherever it comes back, as
+// of every section): the first time a segment comes, it is stroked where it
+// lies; the second time, it is stroked once more on a scratch image, and the
+// rows of pixels it covered there are put down wherever it comes, as
 // rectangles of the pen's colour. Same pixels, without stroking and
 // rasterising the round ends again.
 class Empreintes {
@@ -80,13 +81,20 @@ public:
         }
     };
 
-    // The rectangles of pixels covered by the segment from (0, 0) to (dx, dy).
-    const std::vector<QRect>& empreinte(const Cle& cle)
+    // The rectangles of pixels covered by the segment from (0, 0) to (dx, dy);
+    // none the first time it is asked for (a segment drawn once is stroked
+    // faster where it lies).
+    const std::vector<QRect>* empreinte(const Cle& cle)
     {
-        auto trouve = empreintes_.find(cle);
-        if (trouve == empreintes_.end())
-            trouve = empreintes_.emplace(cle, tracer(cle)).first;
-        return trouve->second;
+        const auto [trouve, nouvelle] = empreintes_.try_emplace(cle);
+        if (nouvelle)
+            return nullptr;
+        Empreinte& e = trouve->second;
+        if (!e.tracee) {
+            e.rectangles = tracer(cle);
+            e.tracee = true;
+        }
+        return &e.rectangles;
     }
 
 private:
@@ -146,7 +154,12 @@ private:
         return rectangles;
     }
 
-    std::map<Cle, std::vector<QRect>> empreintes_;
+    struct Empreinte {
+        bool tracee = false; // asked for once only, not stroked yet
+        std::vector<QRect> rectangles;
+    };
+
+    std::map<Cle, Empreinte> empreintes_;
     QImage brouillon_;
     std::unique_ptr<QPainter> peintre_; // on brouillon_, once it is needed
 };
@@ -342,8 +355,11 @@ private:
         if (std::min(a.x(), b.x()) - m < v.left() || std::max(a.x(), b.x()) + m > v.right()
             || std::min(a.y(), b.y()) - m < v.top() || std::max(a.y(), b.y()) + m > v.bottom())
             return false;
+        const std::vector<QRect>* rectangles = empreintes_.empreinte({int(dx), int(dy), epaisseur_});
+        if (!rectangles)
+            return false;
         const QPoint origine(int(a.x()), int(a.y()));
-        for (const QRect& r : empreintes_.empreinte({int(dx), int(dy), epaisseur_}))
+        for (const QRect& r : *rectangles)
             remplir(r.translated(origine));
         return true;
     }
