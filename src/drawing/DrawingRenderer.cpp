@@ -181,7 +181,7 @@ public:
         p_.setBrush(QBrush(fond_, Qt::SolidPattern));
         p_.fillRect(QRect(QPoint(0, 0), zone_), fond_);
         p_.setBrush(Qt::NoBrush);
-        appliquerStylo();
+        styloChange();
         for (const InstructionDessin& c : commandes)
             executer(c);
         envoyer();
@@ -200,11 +200,11 @@ private:
             break;
         case G::Couleur:
             couleur_ = CouleurBGR(std::uint32_t(c.entier));
-            appliquerStylo();
+            styloChange();
             break;
         case G::Eptrait:
             epaisseur_ = std::clamp(c.entier, 1, kEpaisseurMax);
-            appliquerStylo();
+            styloChange();
             break;
         case G::Repere:
             repere(CouleurBGR(std::uint32_t(c.entier)));
@@ -227,15 +227,30 @@ private:
     }
 
     // A drawing repeats its colour and width lines section after section:
-    // the painter is only given a pen that differs from the one it holds.
+    // the painter is only given a pen that differs from the one it holds
+    // (rectangles are filled without one, see remplirRectangles()).
     void appliquerStylo()
     {
-        if (styloPose_ && couleur_ == couleurPosee_ && epaisseur_ == epaisseurPosee_)
+        if (couleur_ != couleurStylo_ || epaisseur_ != epaisseurStylo_) {
+            stylo_ = QPen(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            couleurStylo_ = couleur_;
+            epaisseurStylo_ = epaisseur_;
+            styloPose_ = false;
+        }
+        if (styloPose_)
             return;
-        p_.setPen(QPen(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p_.setPen(stylo_);
         styloPose_ = true;
-        couleurPosee_ = couleur_;
-        epaisseurPosee_ = epaisseur_;
+        sansStylo_ = false;
+    }
+
+    // A new colour or width. On an image the pen is given when segments are
+    // about to be stroked (envoyer()); other devices (PDF, SVG) get it as it
+    // comes, as their files have always held it.
+    void styloChange()
+    {
+        if (!regrouper_)
+            appliquerStylo();
     }
 
     // A straight segment between two pixels; two equal pixels draw nothing.
@@ -323,8 +338,9 @@ private:
     {
         if (rectangles_.empty())
             return;
-        if (styloPose_) {
+        if (!sansStylo_) {
             p_.setPen(Qt::NoPen);
+            sansStylo_ = true;
             styloPose_ = false;
         }
         if (!brossePosee_ || couleurBrosse_ != couleurRectangles_) {
@@ -391,7 +407,7 @@ private:
     void envoyer()
     {
         if (!lot_.empty()) {
-            appliquerStylo(); // taken away by rectangles filled before
+            appliquerStylo();
             p_.drawLines(lot_.data(), int(lot_.size()));
             lot_.clear();
         }
@@ -426,7 +442,7 @@ private:
     {
         const QColor avant = couleur_;
         couleur_ = couleur;
-        appliquerStylo();
+        styloChange();
         const QPointF origine = vue_.versPixel(0, 0);
         const double droite = zone_.width() - 2;
         const double baseX = zone_.width() - 10;
@@ -440,7 +456,7 @@ private:
         trait(QPointF(origine.x() + 5, 12), QPointF(origine.x(), 2));
         envoyer();
         couleur_ = avant;
-        appliquerStylo();
+        styloChange();
     }
 
     void texte(const InstructionDessin& c)
@@ -494,9 +510,11 @@ private:
     QColor couleurRectangles_;
     bool brossePosee_ = false; // the brush last given to the painter
     QColor couleurBrosse_;
-    bool styloPose_ = false; // the pen last given to the painter
-    QColor couleurPosee_;
-    std::int32_t epaisseurPosee_ = 0;
+    QPen stylo_; // of the colour and width below
+    QColor couleurStylo_;
+    std::int32_t epaisseurStylo_ = 0;
+    bool styloPose_ = false; // whether the painter holds stylo_
+    bool sansStylo_ = false; // whether it holds no pen
 };
 
 } // namespace
