@@ -105,8 +105,31 @@ qsizetype finDeLigne(QStringView texte)
     }
 }
 
+InstructionDessin lirePoint(QStringView ligne)
+{
+    InstructionDessin c;
+    c.genre = InstructionDessin::Genre::Point;
+    Champs champs(ligne);
+    c.x1 = champs.reel();
+    c.y1 = champs.reel();
+    return c;
+}
+
 InstructionDessin lireLigne(QStringView ligne)
 {
+    // Most lines are points: a line that does not begin as a keyword does
+    // is not compared with each of them.
+    switch (ligne.front().unicode()) {
+    case u'L':
+    case u'C':
+    case u'E':
+    case u'R':
+    case u'F':
+    case u'T':
+        break;
+    default:
+        return lirePoint(ligne);
+    }
     InstructionDessin c;
     QStringView apres;
     if (ligne == u"LIGNE") {
@@ -137,10 +160,7 @@ InstructionDessin lireLigne(QStringView ligne)
         c.y1 = champs.reel();
         c.texte = champs.reste().toString();
     } else {
-        c.genre = InstructionDessin::Genre::Point;
-        Champs champs(ligne);
-        c.x1 = champs.reel();
-        c.y1 = champs.reel();
+        return lirePoint(ligne);
     }
     return c;
 }

@@ -2,13 +2,17 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLineF>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <cmath>
+#include <map>
+#include <memory>
 #include <optional>
+#include <tuple>
 
 namespace {
 
@@ -20,6 +24,10 @@ constexpr std::int32_t kHauteurPoliceMax = 2000;
 constexpr int kHauteurPoliceDefaut = 12;
 // Segments handed to the painter at once, at most.
 constexpr std::size_t kLotMax = 16;
+// The widest pen, and the longest side of a segment, whose pixels are kept
+// to be put down again (see Empreintes).
+constexpr std::int32_t kEpaisseurEmpreinteMax = 8;
+constexpr int kCoteEmpreinteMax = 256;
 
 // Clips segment a-b to the rectangle (Liang-Barsky); false when nothing is left.
 bool decouper(QPointF& a, QPointF& b, const QRectF& r)
@@ -50,6 +58,112 @@ bool decouper(QPointF& a, QPointF& b, const QRectF& r)
     return true;
 }
 
+// The pixels Qt's raster engine covers when it strokes, without
+// antialiasing, a segment between two whole pixels with a round-capped,
+// round-joined solid pen: the same for every segment of the same width and
+// the same run and rise, moved by whole pixels (the stroke's outline moves
+// with the ends and its rasterisation works on whole steps of a pixel). A
+// drawing repeats the same segments over and over (the heads of the arrows
+// of every section): the first time a segment comes, it is stroked where it
+// lies; the second time, it is stroked once more on a scratch image, and the
+// rows of pixels it covered there are put down wherever it comes, as
+// rectangles of the pen's colour. Same pixels, without stroking and
+// rasterising the round ends again.
+class Empreintes {
+public:
+    struct Cle {
+        int dx;
+        int dy;
+        std::int32_t epaisseur;
+        bool operator<(const Cle& o) const
+        {
+            return std::tie(dx, dy, epaisseur) < std::tie(o.dx, o.dy, o.epaisseur);
+        }
+    };
+
+    // The rectangles of pixels covered by the segment from (0, 0) to (dx, dy);
+    // none the first time it is asked for (a segment drawn once is stroked
+    // faster where it lies).
+    const std::vector<QRect>* empreinte(const Cle& cle)
+    {
+        const auto [trouve, nouvelle] = empreintes_.try_emplace(cle);
+        if (nouvelle)
+            return nullptr;
+        Empreinte& e = trouve->second;
+        if (!e.tracee) {
+            e.rectangles = tracer(cle);
+            e.tracee = true;
+        }
+        return &e.rectangles;
+    }
+
+private:
+    std::vector<QRect> tracer(const Cle& cle)
+    {
+        // The segment stroked on its own, away from the scratch image's edges.
+        const int marge = cle.epaisseur + 2;
+        const QSize taille(std::abs(cle.dx) + 2 * marge + 1, std::abs(cle.dy) + 2 * marge + 1);
+        if (brouillon_.width() < taille.width() || brouillon_.height() < taille.height()) {
+            // Room to spare, so that the image seldom grows again.
+            peintre_.reset();
+            brouillon_ = QImage((taille * 2).expandedTo(brouillon_.size()).expandedTo(QSize(64, 64)),
+                                QImage::Format_RGB32);
+        }
+        if (!peintre_) {
+            peintre_ = std::make_unique<QPainter>(&brouillon_);
+            peintre_->setRenderHint(QPainter::Antialiasing, false);
+            peintre_->setCompositionMode(QPainter::CompositionMode_SourceOver);
+            peintre_->setBrush(Qt::NoBrush);
+        }
+        peintre_->fillRect(QRect(QPoint(0, 0), taille), Qt::black);
+        peintre_->setPen(QPen(Qt::white, cle.epaisseur, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPoint a(marge + std::max(0, -cle.dx), marge + std::max(0, -cle.dy));
+        const QLineF segment(a, a + QPoint(cle.dx, cle.dy));
+        peintre_->drawLines(&segment, 1);
+
+        // Row by row, the runs of covered pixels; a run the same as that of
+        // the row above lengthens its rectangle.
+        std::vector<QRect> rectangles;
+        const QRgb blanc = qRgb(255, 255, 255);
+        std::size_t rangPrecedent = 0; // first rectangle of the row above
+        for (int y = 0; y < taille.height(); ++y) {
+            const auto* ligne = reinterpret_cast<const QRgb*>(brouillon_.constScanLine(y));
+            const std::size_t rang = rectangles.size();
+            int nombre = 0;
+            for (int x = 0; x < taille.width();) {
+                if (ligne[x] != blanc) {
+                    ++x;
+                    continue;
+                }
+                const int debut = x;
+                while (x < taille.width() && ligne[x] == blanc)
+                    ++x;
+                rectangles.emplace_back(QPoint(debut, y) - a, QPoint(x - 1, y) - a);
+                ++nombre;
+            }
+            // One run, as in the row above, which held one: the same rectangle.
+            if (nombre == 1 && rang - rangPrecedent == 1 && rectangles[rangPrecedent].bottom() == y - 1 - a.y()
+                && rectangles[rangPrecedent].left() == rectangles[rang].left()
+                && rectangles[rangPrecedent].right() == rectangles[rang].right()) {
+                rectangles[rangPrecedent].setBottom(y - a.y());
+                rectangles.pop_back();
+                continue;
+            }
+            rangPrecedent = rang;
+        }
+        return rectangles;
+    }
+
+    struct Empreinte {
+        bool tracee = false; // asked for once only, not stroked yet
+        std::vector<QRect> rectangles;
+    };
+
+    std::map<Cle, Empreinte> empreintes_;
+    QImage brouillon_;
+    std::unique_ptr<QPainter> peintre_; // on brouillon_, once it is needed
+};
+
 class Interprete {
 public:
     Interprete(QPainter& painter, const ViewMapping& vue, QSize zone, std::uint32_t clrFond)
@@ -67,7 +181,7 @@ public:
         p_.setBrush(QBrush(fond_, Qt::SolidPattern));
         p_.fillRect(QRect(QPoint(0, 0), zone_), fond_);
         p_.setBrush(Qt::NoBrush);
-        appliquerStylo();
+        styloChange();
         for (const InstructionDessin& c : commandes)
             executer(c);
         envoyer();
@@ -86,11 +200,11 @@ private:
             break;
         case G::Couleur:
             couleur_ = CouleurBGR(std::uint32_t(c.entier));
-            appliquerStylo();
+            styloChange();
             break;
         case G::Eptrait:
             epaisseur_ = std::clamp(c.entier, 1, kEpaisseurMax);
-            appliquerStylo();
+            styloChange();
             break;
         case G::Repere:
             repere(CouleurBGR(std::uint32_t(c.entier)));
@@ -113,15 +227,30 @@ private:
     }
 
     // A drawing repeats its colour and width lines section after section:
-    // the painter is only given a pen that differs from the one it holds.
+    // the painter is only given a pen that differs from the one it holds
+    // (rectangles are filled without one, see remplirRectangles()).
     void appliquerStylo()
     {
-        if (styloPose_ && couleur_ == couleurPosee_ && epaisseur_ == epaisseurPosee_)
+        if (couleur_ != couleurStylo_ || epaisseur_ != epaisseurStylo_) {
+            stylo_ = QPen(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            couleurStylo_ = couleur_;
+            epaisseurStylo_ = epaisseur_;
+            styloPose_ = false;
+        }
+        if (styloPose_)
             return;
-        p_.setPen(QPen(couleur_, epaisseur_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p_.setPen(stylo_);
         styloPose_ = true;
-        couleurPosee_ = couleur_;
-        epaisseurPosee_ = epaisseur_;
+        sansStylo_ = false;
+    }
+
+    // A new colour or width. On an image the pen is given when segments are
+    // about to be stroked (envoyer()); other devices (PDF, SVG) get it as it
+    // comes, as their files have always held it.
+    void styloChange()
+    {
+        if (!regrouper_)
+            appliquerStylo();
     }
 
     // A straight segment between two pixels; two equal pixels draw nothing.
@@ -135,7 +264,7 @@ private:
             return;
         if (horsImage(a, b))
             return;
-        if (rectangleDroit(a, b))
+        if (rectangleDroit(a, b) || empreinte(a, b))
             return;
         lot_.push_back(QLineF(a, b));
         if (!regrouper_ || lot_.size() >= kLotMax)
@@ -154,17 +283,19 @@ private:
             || std::max(a.y(), b.y()) < visible_->top() - marge || std::min(a.y(), b.y()) > visible_->bottom() + marge;
     }
 
-    // A horizontal or vertical segment between whole pixels, 2 pixels wide,
-    // covers exactly the pixels of a rectangle: the two rows (or columns)
-    // either side of it, one pixel beyond each end. Its round ends are discs of
-    // radius 1 around a pixel corner: they hold the four pixel centres around
-    // that corner and no other (the next ones lie 1.58 away). Filling that
-    // rectangle spares Qt the stroke and the curves of the two ends; same
-    // colour, same pixels. Elsewhere (other widths, slanting segments, a
-    // scaled painter, PDF or SVG) the segment is stroked as usual.
+    // A horizontal or vertical segment between whole pixels, one or two
+    // pixels wide, covers exactly the pixels of a rectangle. One pixel wide
+    // (Qt's cosmetic line), the pixels from one end to the other, both ends
+    // included. Two pixels wide, the two rows (or columns) either side of it,
+    // one pixel beyond each end: its round ends are discs of radius 1 around a
+    // pixel corner, which hold the four pixel centres around that corner and
+    // no other (the next ones lie 1.58 away). Filling that rectangle spares Qt
+    // the stroke (and the curves of the ends); same colour, same pixels.
+    // Elsewhere (other widths, slanting segments, a scaled painter, PDF or
+    // SVG) the segment is stroked as usual.
     bool rectangleDroit(QPointF a, QPointF b)
     {
-        if (!rectanglesExacts_ || epaisseur_ != 2 || (a.x() != b.x() && a.y() != b.y()))
+        if (!rectanglesExacts_ || epaisseur_ > 2 || (a.x() != b.x() && a.y() != b.y()))
             return false;
         const auto entier = [](double v) { return v == std::trunc(v) && std::fabs(v) < 1e9; };
         if (!entier(a.x()) || !entier(a.y()) || !entier(b.x()) || !entier(b.y()))
@@ -173,7 +304,79 @@ private:
         const int x1 = int(std::max(a.x(), b.x()));
         const int y0 = int(std::min(a.y(), b.y()));
         const int y1 = int(std::max(a.y(), b.y()));
-        p_.fillRect(QRect(QPoint(x0 - 1, y0 - 1), QPoint(x1, y1)), couleur_);
+        const int avant = epaisseur_ == 2 ? 1 : 0;
+        remplir(QRect(QPoint(x0 - avant, y0 - avant), QPoint(x1, y1)));
+        return true;
+    }
+
+    // Pixels of the pen's colour, a rectangle of them, held until the held
+    // segments are sent (envoyer()). One that continues the last rectangle
+    // (the same columns and the rows just above or below, or the same rows
+    // beside it: the steps of an upright or level polyline) joins it. The
+    // pen's colour only changes once what is held has been sent.
+    void remplir(const QRect& r)
+    {
+        if (rectangles_.empty()) {
+            couleurRectangles_ = couleur_;
+        } else {
+            QRect& d = rectangles_.back();
+            const bool colonnes = r.left() == d.left() && r.right() == d.right() && r.top() <= d.bottom() + 1
+                && r.bottom() >= d.top() - 1;
+            const bool rangees = r.top() == d.top() && r.bottom() == d.bottom() && r.left() <= d.right() + 1
+                && r.right() >= d.left() - 1;
+            if (colonnes || rangees) {
+                d = d.united(r);
+                return;
+            }
+        }
+        rectangles_.push_back(r);
+    }
+
+    // The rectangles held, filled together: no pen (it would draw their
+    // outlines), a brush of their colour.
+    void remplirRectangles()
+    {
+        if (rectangles_.empty())
+            return;
+        if (!sansStylo_) {
+            p_.setPen(Qt::NoPen);
+            sansStylo_ = true;
+            styloPose_ = false;
+        }
+        if (!brossePosee_ || couleurBrosse_ != couleurRectangles_) {
+            p_.setBrush(QBrush(couleurRectangles_, Qt::SolidPattern));
+            brossePosee_ = true;
+            couleurBrosse_ = couleurRectangles_;
+        }
+        p_.drawRects(rectangles_.data(), int(rectangles_.size()));
+        rectangles_.clear();
+    }
+
+    // A slanting segment between whole pixels, with a pen wider than one
+    // pixel (Qt draws one-pixel pens another, cheaper way), wholly on the
+    // image: the pixels its stroke covers are put down (see Empreintes).
+    bool empreinte(QPointF a, QPointF b)
+    {
+        if (!rectanglesExacts_ || epaisseur_ < 2 || epaisseur_ > kEpaisseurEmpreinteMax)
+            return false;
+        const double dx = b.x() - a.x();
+        const double dy = b.y() - a.y();
+        if (std::fabs(dx) > kCoteEmpreinteMax || std::fabs(dy) > kCoteEmpreinteMax)
+            return false;
+        const auto entier = [](double v) { return v == std::trunc(v); };
+        if (!entier(a.x()) || !entier(a.y()) || !entier(b.x()) || !entier(b.y()))
+            return false;
+        const double m = epaisseur_ + 2;
+        const QRectF& v = *visible_;
+        if (std::min(a.x(), b.x()) - m < v.left() || std::max(a.x(), b.x()) + m > v.right()
+            || std::min(a.y(), b.y()) - m < v.top() || std::max(a.y(), b.y()) + m > v.bottom())
+            return false;
+        const std::vector<QRect>* rectangles = empreintes_.empreinte({int(dx), int(dy), epaisseur_});
+        if (!rectangles)
+            return false;
+        const QPoint origine(int(a.x()), int(a.y()));
+        for (const QRect& r : *rectangles)
+            remplir(r.translated(origine));
         return true;
     }
 
@@ -203,10 +406,12 @@ private:
 
     void envoyer()
     {
-        if (lot_.empty())
-            return;
-        p_.drawLines(lot_.data(), int(lot_.size()));
-        lot_.clear();
+        if (!lot_.empty()) {
+            appliquerStylo();
+            p_.drawLines(lot_.data(), int(lot_.size()));
+            lot_.clear();
+        }
+        remplirRectangles();
     }
 
     void fleche(double x1, double y1, double x2, double y2)
@@ -237,7 +442,7 @@ private:
     {
         const QColor avant = couleur_;
         couleur_ = couleur;
-        appliquerStylo();
+        styloChange();
         const QPointF origine = vue_.versPixel(0, 0);
         const double droite = zone_.width() - 2;
         const double baseX = zone_.width() - 10;
@@ -251,7 +456,7 @@ private:
         trait(QPointF(origine.x() + 5, 12), QPointF(origine.x(), 2));
         envoyer();
         couleur_ = avant;
-        appliquerStylo();
+        styloChange();
     }
 
     void texte(const InstructionDessin& c)
@@ -300,9 +505,16 @@ private:
     std::vector<QLineF> lot_; // segments not yet handed to the painter
     const std::optional<QRectF> visible_ = image();
     const bool rectanglesExacts_ = pixelsEntiers();
-    bool styloPose_ = false; // the pen last given to the painter
-    QColor couleurPosee_;
-    std::int32_t epaisseurPosee_ = 0;
+    Empreintes empreintes_;
+    std::vector<QRect> rectangles_; // pixels to fill, of one colour
+    QColor couleurRectangles_;
+    bool brossePosee_ = false; // the brush last given to the painter
+    QColor couleurBrosse_;
+    QPen stylo_; // of the colour and width below
+    QColor couleurStylo_;
+    std::int32_t epaisseurStylo_ = 0;
+    bool styloPose_ = false; // whether the painter holds stylo_
+    bool sansStylo_ = false; // whether it holds no pen
 };
 
 } // namespace

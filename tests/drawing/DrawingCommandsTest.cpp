@@ -51,6 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasLigne{"0.250\t3.000", G::Point, 0, 0.25, 3, 0, 0},
         CasLigne{"1,5\t2", G::Point, 0, 0, 2, 0, 0},               // a comma is not a decimal point
         CasLigne{"abc\t-7", G::Point, 0, 0, -7, 0, 0},
+        CasLigne{"couleur\t255", G::Point, 0, 0, 255, 0, 0},      // keywords are upper case
+        CasLigne{"TEXT\t1\t2", G::Point, 0, 0, 1, 0, 0},          // begins as a keyword does
+        CasLigne{"FLECHES\t1\t2", G::Point, 0, 0, 1, 0, 0},
         CasLigne{"1E999\t1", G::Point, 0, 0, 1, 0, 0},             // out of range reads as 0
         CasLigne{"5", G::Point, 0, 5, 0, 0, 0}));
 

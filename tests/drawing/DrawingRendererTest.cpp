@@ -416,21 +416,107 @@ std::pair<QImage, QImage> directEtUnParUn(const QString& texte, const ViewMappin
     return {direct, unParUn};
 }
 
-// Upright and level 2-pixel segments of every length from 1 to 30 pixels, both
-// ways, filled as rectangles, cover the pixels their stroke covers.
-TEST(Peinture, UprightAndLevelThickSegmentsGiveTheirStrokesPixels)
+// Upright and level segments of one and two pixels, of every length from 1 to
+// 30 pixels, both ways, filled as rectangles, cover the pixels their stroke
+// covers; so do polylines of upright and level steps going on, turning and
+// coming back over themselves (their rectangles joined), and segments
+// running out of the image.
+TEST(Peinture, UprightAndLevelThinAndThickSegmentsGiveTheirStrokesPixels)
 {
-    QString texte = QStringLiteral("COULEUR\t255\r\nEPTRAIT\t2\r\n");
-    for (int n = 1; n <= 30; ++n) {
-        const double x = -4.5 + 0.1 * (n % 10); // one unit is 10 pixels
-        const double y = -4.5 + 0.3 * (n / 10);
-        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%3\t%2\r\n").arg(x).arg(y).arg(x + 0.1 * n);
-        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%1\t%3\r\n").arg(-x).arg(y + 0.1 * n).arg(y);
+    for (int epaisseur : {1, 2}) {
+        QString texte = QStringLiteral("COULEUR\t255\r\nEPTRAIT\t%1\r\n").arg(epaisseur);
+        for (int n = 1; n <= 30; ++n) {
+            const double x = -4.5 + 0.1 * (n % 10); // one unit is 10 pixels
+            const double y = -4.5 + 0.3 * (n / 10);
+            texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%3\t%2\r\n").arg(x).arg(y).arg(x + 0.1 * n);
+            texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%1\t%3\r\n").arg(-x).arg(y + 0.1 * n).arg(y);
+        }
+        // Steps: down, down, back up, right, right, left past the start, down.
+        texte += QStringLiteral("COULEUR\t65280\r\nLIGNE\r\n2\t2\r\n2\t1.9\r\n2\t1.7\r\n2\t1.8\r\n"
+                                "2.2\t1.8\r\n2.5\t1.8\r\n1.5\t1.8\r\n1.5\t1.2\r\n");
+        // Level and upright runs of one pixel each, then out of the image.
+        texte += QStringLiteral("COULEUR\t16711680\r\nLIGNE\r\n0\t2\r\n0.1\t2\r\n0.2\t2\r\n0.2\t2.1\r\n"
+                                "0.2\t2.2\r\n0.3\t2.2\r\n");
+        texte += QStringLiteral("LIGNE\r\n-4.7\t0.5\r\n-7\t0.5\r\nLIGNE\r\n4.2\t-3\r\n4.2\t-9\r\n"
+                                "LIGNE\r\n3\t4.95\r\n3\t80\r\nLIGNE\r\n-20\t-4\r\n20\t-4\r\n");
+        const auto [direct, unParUn] = directEtUnParUn(texte, vueEssai(), QSize(100, 100), epaisseur == 1 ? 0 : 7);
+        EXPECT_EQ(direct, unParUn) << epaisseur;
+        EXPECT_FALSE(seulementFond(direct, Qt::black));
     }
-    const auto [direct, unParUn] = directEtUnParUn(texte, vueEssai(), QSize(100, 100));
-    EXPECT_EQ(direct, unParUn);
-    EXPECT_FALSE(seulementFond(direct, Qt::black));
 }
+
+// One pixel per unit, the origin at the middle of the area: whole numbers of
+// the text are whole pixels.
+ViewMapping vuePixels(QSize zone)
+{
+    ViewMapping vue;
+    vue.ech = 1;
+    vue.CtrPBxX = zone.width() / 2;
+    vue.CtrPBxY = zone.height() / 2;
+    return vue;
+}
+
+QString segmentEpais(int epaisseur, std::uint32_t couleur, int x1, int y1, int x2, int y2)
+{
+    return QStringLiteral("EPTRAIT\t%1\r\nCOULEUR\t%2\r\nLIGNE\r\n%3\t%4\r\n%5\t%6\r\n")
+        .arg(epaisseur)
+        .arg(couleur)
+        .arg(x1)
+        .arg(y1)
+        .arg(x2)
+        .arg(y2);
+}
+
+// Every run and rise from -12 to 12 pixels, pens of 2 and 3 pixels: a slanting
+// segment put down again as the pixels of the first one stroked covers what
+// its own stroke covers, wherever it lies on the image.
+TEST(Peinture, RepeatedSlantingSegmentsGiveTheirStrokesPixels)
+{
+    const QSize zone(700, 400);
+    for (int epaisseur : {2, 3}) {
+        QString texte;
+        int n = 0;
+        for (int dx = -12; dx <= 12; ++dx)
+            for (int dy = -12; dy <= 12; ++dy, ++n) {
+                // Three times each: the first stroked, the others put down.
+                const int x = -330 + 26 * (n % 25);
+                const int y = -180 + 14 * (n / 25);
+                for (int fois = 0; fois < 3; ++fois)
+                    texte += segmentEpais(epaisseur, 255u << (8 * fois), x + fois * 3, y + fois * 130, x + fois * 3 + dx,
+                                          y + fois * 130 + dy);
+            }
+        const auto [direct, unParUn] = directEtUnParUn(texte, vuePixels(zone), zone, epaisseur == 3 ? 21 : 0);
+        EXPECT_EQ(direct, unParUn) << epaisseur;
+        EXPECT_FALSE(seulementFond(direct, Qt::black));
+    }
+}
+
+class SegmentsObliques : public ::testing::TestWithParam<unsigned> {};
+
+// Random segments between whole pixels, long and short, of one to nine pixels
+// wide, each run and rise drawn at several places, some across the edge of
+// the image; far from the origin too (pixel coordinates in the thousands).
+TEST_P(SegmentsObliques, RepeatedAtRandomPlacesGiveTheirStrokesPixels)
+{
+    std::mt19937 hasard(GetParam());
+    const QSize zone(2600, 1900);
+    QString texte;
+    for (int i = 0; i < 120; ++i) {
+        const int epaisseur = 1 + int(hasard() % 9);
+        const int limite = hasard() % 4 == 0 ? 300 : 25;
+        const int dx = int(hasard() % (2 * limite + 1)) - limite;
+        const int dy = int(hasard() % (2 * limite + 1)) - limite;
+        for (int fois = 1 + int(hasard() % 4); fois > 0; --fois) {
+            const int x = int(hasard() % 2700) - 1350;
+            const int y = int(hasard() % 2000) - 1000;
+            texte += segmentEpais(epaisseur, hasard() % 16777216, x, y, x + dx, y + dy);
+        }
+    }
+    const auto [direct, unParUn] = directEtUnParUn(texte, vuePixels(zone), zone, GetParam() % 2 ? 13 : 0);
+    EXPECT_EQ(direct, unParUn) << GetParam();
+}
+
+INSTANTIATE_TEST_SUITE_P(Graines, SegmentsObliques, ::testing::Range(1u, 11u));
 
 class DessinsVaries : public ::testing::TestWithParam<unsigned> {};
 

@@ -2,7 +2,11 @@
 
 #include "support/FakePlatformServices.h"
 
+#include "drawing/DrawingRenderer.h"
+
 #include <QApplication>
+#include <QPainter>
+#include <QPicture>
 #include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
@@ -107,6 +111,50 @@ TEST(CadreDessin, PaintsTheTextOverItsBackground)
     EXPECT_EQ(image.pixelColor(200, 150), QColor(255, 0, 0));
     EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));
     EXPECT_EQ(hote.cadre.Texte(), kDessin);
+}
+
+// On screen the frame paints as an image is painted (arrows met again put
+// down as the pixels of the first, upright and level steps filled as
+// rectangles): the very pixels of every segment stroked on its own, as a
+// picture replays them.
+TEST(CadreDessin, PaintsThePixelsOfEverySegmentStrokedAlone)
+{
+    Hote hote;
+    hote.cadre.Init(-1, -1, 11, 8);
+    QString texte;
+    for (int i = 0; i < 30; ++i) {
+        const double x = 0.3 * (i % 10);
+        const double y = 2.5 * (i / 10);
+        texte += QStringLiteral("COULEUR\t%1\r\nEPTRAIT\t%2\r\nFLECHE\t%3\t%4\t%5\t%6\r\n")
+                     .arg(i % 2 ? 16711680 : 255)
+                     .arg(1 + i % 3)
+                     .arg(x)
+                     .arg(y)
+                     .arg(x + 1.7)
+                     .arg(y + 0.6);
+        texte += QStringLiteral("LIGNE\r\n%1\t%2\r\n%1\t%3\r\n%4\t%3\r\n%4\t%2\r\n")
+                     .arg(x + 5)
+                     .arg(y)
+                     .arg(y + 0.05 * i)
+                     .arg(x + 5.1);
+    }
+    hote.cadre.Trace(texte, 16777215);
+    const QImage ecran = hote.image();
+
+    QPicture segments;
+    {
+        QPainter painter(&segments);
+        PeindreDessin(painter, texte, hote.cadre.Vue(), ecran.size(), hote.cadre.CouleurFond());
+    }
+    QImage unParUn(ecran.size(), QImage::Format_RGB32);
+    unParUn.fill(Qt::magenta);
+    {
+        QPainter painter(&unParUn);
+        painter.drawPicture(0, 0, segments);
+    }
+    EXPECT_EQ(ecran, unParUn);
+    EXPECT_GT(pixelsDe(ecran, QColor(255, 0, 0)), 500);
+    EXPECT_GT(pixelsDe(ecran, QColor(0, 0, 255)), 500);
 }
 
 TEST(CadreDessin, DragMovesTheDrawingWithTheMouse)
