@@ -117,8 +117,8 @@ InstructionDessin lirePoint(QStringView ligne)
 
 InstructionDessin lireLigne(QStringView ligne)
 {
-    // Most lines are points: a line that does not begin as a keyword does
-    // is not compared with each of them.
+    // Most lines are points: a line whose first letter begins no keyword is
+    // not compared with each of them.
     switch (ligne.front().unicode()) {
     case u'L':
     case u'C':

@@ -84,22 +84,22 @@ TDonneesAppli::DefautLuUneFois::~DefautLuUneFois()
 
 void TDonneesAppli::InitDA()
 {
+    // Within a scope, the file is read at its first calculation only: a
+    // document read with no calculation does not touch it. A file that cannot
+    // be read fails every calculation, as without the scope.
+    DefautLuUneFois* const portee = defautLuUneFois;
     QString chemin;
     QString text;
-    if (DefautLuUneFois* lu = defautLuUneFois) {
-        // Read at the first calculation of the scope only: a document read
-        // with no calculation does not touch the file.
-        // A file that cannot be read fails every calculation, as without the scope.
-        if (!lu->FChemin) {
-            QString cheminLu = defaultFilePath();
-            lu->FTexte = LireFichierTexte(cheminLu, FileOpenMode::ReadShareAll);
-            lu->FChemin = std::move(cheminLu);
-        }
-        chemin = *lu->FChemin;
-        text = lu->FTexte;
+    if (portee && portee->FChemin) {
+        chemin = *portee->FChemin;
+        text = portee->FTexte;
     } else {
         chemin = defaultFilePath();
         text = LireFichierTexte(chemin, FileOpenMode::ReadShareAll);
+        if (portee) {
+            portee->FTexte = text;
+            portee->FChemin = chemin;
+        }
     }
     {
         const QMutexLocker verrou(&verrouCalculParDefaut());
