@@ -3,7 +3,10 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPaintDevice>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QImage>
+#include <QImageReader>
 #include <utility>
 
 namespace {
@@ -132,9 +135,30 @@ private:
         const qsizetype i = choix(size);
         if (i >= 0 && !FDecodees[i]) {
             FDecodees[i] = true;
-            FPartielle.addFile(FImages[i].fichier, FImages[i].taille);
+            ajouter(FImages[i]);
         }
         return FPartielle;
+    }
+
+    // What QIcon::addFile adds, read by the reader of the format the file's
+    // name gives. QIcon's reader also asks every image plugin whether it
+    // reads the file, which loads them all, though PNG needs none. On a
+    // screen of higher resolution QIcon also looks for a "@2x" file: it adds
+    // the file itself then, as it would.
+    void ajouter(const TImageIcone& image)
+    {
+        if (qApp->devicePixelRatio() == 1.0) {
+            QImageReader lecteur(image.fichier, QFileInfo(image.fichier).suffix().toLower().toLatin1());
+            lecteur.setAutoDetectImageFormat(false);
+            QImage lue;
+            while (lecteur.read(&lue)) {
+                if (lue.size() == image.taille) {
+                    FPartielle.addPixmap(QPixmap::fromImage(std::move(lue)));
+                    return;
+                }
+            }
+        }
+        FPartielle.addFile(image.fichier, image.taille);
     }
 
     QList<TImageIcone> FImages;

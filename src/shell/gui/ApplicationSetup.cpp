@@ -1,11 +1,14 @@
 #include "shell/gui/ApplicationSetup.h"
 
 #include "shell/gui/ApplicationIcon.h"
+#include "shell/gui/ApplicationStyle.h"
 
 #include <QApplication>
 #include <QFontDatabase>
+#include <QImageReader>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QStyleFactory>
 #include <QTranslator>
 #include <clocale>
 
@@ -18,9 +21,21 @@ TApplicationPreparee::~TApplicationPreparee()
 std::unique_ptr<TApplicationPreparee> PreparerApplication()
 {
     auto preparation = std::make_unique<TApplicationPreparee>();
-    // The font database is safe to use from any thread: the window's first
-    // text measurement waits for this reading instead of doing it again.
-    preparation->listePolices = std::thread([] { QFontDatabase::families(); });
+    // The font database and the image plugins are safe to use from any
+    // thread: the window's first text measurement waits for this reading
+    // instead of doing it again. The plugins come after, being needed later:
+    // by the window's first paint (Qt's style draws some frames from
+    // pictures), not by building it (TStyleApplication).
+    preparation->listePolices = std::thread([] {
+        QFontDatabase::families();
+        QImageReader::supportedImageFormats();
+    });
+
+    // Qt's style, with the bars' standard icons decoded when first shown.
+    if (!dynamic_cast<TStyleApplication*>(QApplication::style())) {
+        if (QStyle* base = QStyleFactory::create(QApplication::style()->name()))
+            QApplication::setStyle(new TStyleApplication(base));
+    }
 
     QCoreApplication::setOrganizationName(QStringLiteral("Vok"));
     QCoreApplication::setApplicationName(QStringLiteral("Tolvane"));

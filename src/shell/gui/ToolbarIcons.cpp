@@ -3,39 +3,56 @@
 #include "util/DeferredIcon.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QStyleOption>
+
+#include <QList>
+#include <utility>
 
 namespace {
 
-// The stem of Qt's resource pictures for that icon, empty for the others.
-QString RacineImages(QStyle::StandardPixmap icone)
+// Qt's resource pictures of an icon: the stem of their names, followed by
+// the number each name ends with and the size of the picture it holds.
+struct TImagesStandard {
+    QString racine;
+    QList<std::pair<int, QSize>> images;
+};
+
+TImagesStandard ImagesStandard(QStyle::StandardPixmap icone)
 {
+    const QString dossier = QStringLiteral(":/qt-project.org/styles/commonstyle/images/");
+    const QList<std::pair<int, QSize>> carrees = {
+        {16, QSize(16, 16)}, {32, QSize(32, 32)}, {128, QSize(128, 128)}};
     switch (icone) {
-    case QStyle::SP_FileIcon: return QStringLiteral(":/qt-project.org/styles/commonstyle/images/file-");
-    case QStyle::SP_DialogOpenButton:
-        return QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-open-");
-    case QStyle::SP_DialogSaveButton:
-        return QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-save-");
-    case QStyle::SP_DialogCloseButton:
-        return QStringLiteral(":/qt-project.org/styles/commonstyle/images/standardbutton-close-");
+    case QStyle::SP_FileIcon: return {dossier + QStringLiteral("file-"), carrees};
+    case QStyle::SP_DialogOpenButton: return {dossier + QStringLiteral("standardbutton-open-"), carrees};
+    case QStyle::SP_DialogSaveButton: return {dossier + QStringLiteral("standardbutton-save-"), carrees};
+    case QStyle::SP_DialogCloseButton: return {dossier + QStringLiteral("standardbutton-close-"), carrees};
+    case QStyle::SP_ToolBarHorizontalExtensionButton:
+        return {dossier + QStringLiteral("toolbar-ext-h-"), {{8, QSize(8, 5)}, {16, QSize(16, 10)}, {32, QSize(32, 20)}}};
+    case QStyle::SP_ToolBarVerticalExtensionButton:
+        return {dossier + QStringLiteral("toolbar-ext-v-"), {{5, QSize(5, 8)}, {10, QSize(10, 16)}, {20, QSize(20, 32)}}};
     default: return {};
     }
 }
 
 } // namespace
 
-QIcon IconeStandard(const QStyle& style, QStyle::StandardPixmap icone)
+QIcon IconeStandard(const QStyle& style, QStyle::StandardPixmap icone, const QStyleOption* option, const QWidget* widget)
 {
-    const QString racine = RacineImages(icone);
+    const TImagesStandard standard = ImagesStandard(icone);
     const bool stylePropre = style.name().compare(QStringLiteral("fusion"), Qt::CaseInsensitive) == 0;
-    if (racine.isEmpty() || !stylePropre || !QIcon::themeName().isEmpty())
-        return style.standardIcon(icone);
+    // Right to left, the arrows point the other way, from other pictures.
+    const bool droiteAGauche = option ? option->direction == Qt::RightToLeft : QGuiApplication::isRightToLeft();
+    if (standard.racine.isEmpty() || !stylePropre || !QIcon::themeName().isEmpty() || droiteAGauche)
+        return style.standardIcon(icone, option, widget);
     QList<TImageIcone> images;
-    for (int cote : {16, 32, 128}) {
-        const QString fichier = racine + QString::number(cote) + QStringLiteral(".png");
+    for (const auto& [numero, taille] : standard.images) {
+        const QString fichier = standard.racine + QString::number(numero) + QStringLiteral(".png");
         // Another version of Qt may have other pictures: its own icon then.
         if (!QFile::exists(fichier))
-            return style.standardIcon(icone);
-        images.append({fichier, QSize(cote, cote)});
+            return style.standardIcon(icone, option, widget);
+        images.append({fichier, taille});
     }
     return IconeDeFichiers(images);
 }

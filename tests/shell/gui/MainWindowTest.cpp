@@ -11,6 +11,7 @@
 #include "settings/WinReg.h"
 #include "shell/DocumentSession.h"
 #include "shell/gui/ApplicationSetup.h"
+#include "shell/gui/ApplicationStyle.h"
 #include "shell/gui/DcTabControl.h"
 #include "shell/gui/FBaseM2.h"
 
@@ -404,9 +405,22 @@ TEST(DemarrageApplication, NumbersUseTheDecimalPointAndQtSpeaksFrench)
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Annuler"));
     EXPECT_FALSE(QApplication::windowIcon().isNull());
     QCoreApplication::removeTranslator(preparation->traduction.get());
+    // Qt's style, with the bars' icons decoded when first shown.
+    const auto* style = dynamic_cast<const TStyleApplication*>(QApplication::style());
+    ASSERT_NE(style, nullptr);
+    EXPECT_EQ(style->baseStyle()->name(), QStringLiteral("fusion"));
     // Ending the application waits for the reading: nothing runs any more.
     preparation.reset();
     EXPECT_FALSE(QFontDatabase::families().isEmpty());
+    // The thread also opened the image plugins.
+    QFile cartes(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(cartes.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(cartes.readAll().contains("/imageformats/"));
+    // Preparing again keeps the one application style.
+    const std::unique_ptr<TApplicationPreparee> encore = PreparerApplication();
+    EXPECT_EQ(QApplication::style(), style);
+    QCoreApplication::removeTranslator(encore->traduction.get());
+    QApplication::setStyle(QStringLiteral("Fusion"));
 }
 
 namespace {

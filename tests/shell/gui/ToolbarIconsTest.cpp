@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -25,8 +26,14 @@ QImage Peinte(const QIcon& icone, const QRect& cadre, qreal echelle, QIcon::Mode
     return image;
 }
 
-const QStyle::StandardPixmap kIcones[] = {QStyle::SP_FileIcon, QStyle::SP_DialogOpenButton,
-                                          QStyle::SP_DialogSaveButton, QStyle::SP_DialogCloseButton};
+// The file commands of the tool bar, and the extension arrows of the menu
+// bar and the tool bars (pictures that are not square).
+const QStyle::StandardPixmap kIcones[] = {QStyle::SP_FileIcon,
+                                          QStyle::SP_DialogOpenButton,
+                                          QStyle::SP_DialogSaveButton,
+                                          QStyle::SP_DialogCloseButton,
+                                          QStyle::SP_ToolBarHorizontalExtensionButton,
+                                          QStyle::SP_ToolBarVerticalExtensionButton};
 
 } // namespace
 
@@ -46,7 +53,7 @@ TEST(IconesBarreOutils, SameAnswersAsTheStylesIconsAtEverySizeScaleAndMode)
             for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
                 SCOPED_TRACE(testing::Message() << "mode " << mode << ", état " << etat);
                 EXPECT_EQ(icone.availableSizes(mode, etat), reference.availableSizes(mode, etat));
-                for (int cote : {8, 16, 17, 20, 24, 31, 32, 33, 48, 100, 128, 129, 200}) {
+                for (int cote : {5, 8, 10, 16, 17, 20, 24, 31, 32, 33, 48, 100, 128, 129, 200}) {
                     SCOPED_TRACE(testing::Message() << cote << " px");
                     const QSize taille(cote, cote);
                     EXPECT_EQ(icone.actualSize(taille, mode, etat), reference.actualSize(taille, mode, etat));
@@ -80,4 +87,39 @@ TEST(IconesBarreOutils, AnswersDoNotDependOnTheOrderOfTheRequests)
         EXPECT_EQ(icone.actualSize(taille), reference.actualSize(taille));
         EXPECT_EQ(Image(icone.pixmap(taille, 1.0)), Image(reference.pixmap(taille, 1.0)));
     }
+}
+
+// Right to left, the arrows come from other pictures: the style's icon is
+// given, whether the direction is the option's or the application's.
+TEST(IconesBarreOutils, RightToLeftGivesTheStylesOwnArrows)
+{
+    std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    ASSERT_NE(fusion, nullptr);
+    const auto memeIcone = [](const QIcon& obtenue, const QIcon& attendue) {
+        EXPECT_EQ(obtenue.availableSizes(), attendue.availableSizes());
+        for (int cote : {8, 16, 20, 32})
+            EXPECT_EQ(Image(obtenue.pixmap(QSize(cote, cote))), Image(attendue.pixmap(QSize(cote, cote)))) << cote << " px";
+    };
+    for (QStyle::StandardPixmap sp :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+        SCOPED_TRACE(testing::Message() << "icône standard " << int(sp));
+        QStyleOption droiteAGauche;
+        droiteAGauche.direction = Qt::RightToLeft;
+        memeIcone(IconeStandard(*fusion, sp, &droiteAGauche), fusion->standardIcon(sp, &droiteAGauche));
+        QStyleOption gaucheADroite;
+        gaucheADroite.direction = Qt::LeftToRight;
+        memeIcone(IconeStandard(*fusion, sp, &gaucheADroite), fusion->standardIcon(sp, &gaucheADroite));
+
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+        const QIcon obtenue = IconeStandard(*fusion, sp);
+        const QIcon attendue = fusion->standardIcon(sp);
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        memeIcone(obtenue, attendue);
+    }
+    // The horizontal arrow does point the other way right to left: the
+    // comparison above tells the two directions apart.
+    QStyleOption droiteAGauche;
+    droiteAGauche.direction = Qt::RightToLeft;
+    EXPECT_NE(Image(IconeStandard(*fusion, QStyle::SP_ToolBarHorizontalExtensionButton, &droiteAGauche).pixmap(16, 10)),
+              Image(IconeStandard(*fusion, QStyle::SP_ToolBarHorizontalExtensionButton).pixmap(16, 10)));
 }
