@@ -1,12 +1,12 @@
 #include "util/DeferredIcon.h"
 
-#include <QIconEngine>
-#include <QPainter>
-#include <QPaintDevice>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QImage>
 #include <QImageReader>
+#include <QPaintDevice>
+#include <QPainter>
 #include <utility>
 
 namespace {

@@ -4,9 +4,8 @@
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QStyleOption>
-
 #include <QList>
+#include <QStyleOption>
 #include <utility>
 
 namespace {
