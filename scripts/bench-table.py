@@ -21,6 +21,7 @@ for fichier in [a for a in sys.argv[1:] if not a.startswith("--")]:
             # figures are taken on is shared, and the wall-clock time of a
             # process waiting for a core means nothing about the program.
             b["secondes"] = b.get("cpu_time", b["real_time"]) * UNITES[b.get("time_unit", "ns")]
+            b["secondes_ecoulees"] = b["real_time"] * UNITES[b.get("time_unit", "ns")]
             mesures[b["name"]] = b
 
 lignes = []
@@ -38,11 +39,11 @@ def trouver(nom):
     return None
 
 
-def temps(nom):
+def temps(nom, cle="secondes"):
     b = trouver(nom)
     if b is None or "erreur" in b:
         return None
-    return b["secondes"]
+    return b[cle]
 
 
 def champ(nom, cle):
@@ -158,20 +159,12 @@ if t is not None:
 # The start-up is the time the user waits: wall-clock, since the application
 # reads the font list on a second core meanwhile; processor time (all threads)
 # beside it.
-
-
-def reel(nom):
-    b = trouver(nom)
-    if b is None or "erreur" in b:
-        return None
-    return b["real_time"] * UNITES[b.get("time_unit", "ns")]
-
-
-vide, tolvane = reel("BM_Demarrage/fenetre_qt_vide"), reel("BM_Demarrage/tolvane")
+vide = temps("BM_Demarrage/fenetre_qt_vide", "secondes_ecoulees")
+tolvane = temps("BM_Demarrage/tolvane", "secondes_ecoulees")
 if vide and tolvane:
     cpu_vide, cpu_tolvane = temps("BM_Demarrage/fenetre_qt_vide"), temps("BM_Demarrage/tolvane")
     ligne("Démarrage : fenêtre Qt vide (médiane, temps écoulé)", f"{duree(vide)} (processeur {duree(cpu_vide)})")
-    texte = reel("BM_Demarrage/fenetre_qt_texte")
+    texte = temps("BM_Demarrage/fenetre_qt_texte", "secondes_ecoulees")
     if texte:
         ligne("Démarrage : la même avec un menu et une ligne de texte",
               f"{duree(texte)} = vide × {texte / vide:.2f} (processeur × "

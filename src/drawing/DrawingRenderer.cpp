@@ -58,6 +58,13 @@ bool decouper(QPointF& a, QPointF& b, const QRectF& r)
     return true;
 }
 
+// Both ends of a segment on whole pixels, within what an int holds.
+bool entrePixelsEntiers(QPointF a, QPointF b)
+{
+    const auto entier = [](double v) { return v == std::trunc(v) && std::fabs(v) < 1e9; };
+    return entier(a.x()) && entier(a.y()) && entier(b.x()) && entier(b.y());
+}
+
 // The pixels Qt's raster engine covers when it strokes, without
 // antialiasing, a segment between two whole pixels with a round-capped,
 // round-joined solid pen: the same for every segment of the same width and
@@ -297,8 +304,7 @@ private:
     {
         if (!rectanglesExacts_ || epaisseur_ > 2 || (a.x() != b.x() && a.y() != b.y()))
             return false;
-        const auto entier = [](double v) { return v == std::trunc(v) && std::fabs(v) < 1e9; };
-        if (!entier(a.x()) || !entier(a.y()) || !entier(b.x()) || !entier(b.y()))
+        if (!entrePixelsEntiers(a, b))
             return false;
         const int x0 = int(std::min(a.x(), b.x()));
         const int x1 = int(std::max(a.x(), b.x()));
@@ -363,8 +369,7 @@ private:
         const double dy = b.y() - a.y();
         if (std::fabs(dx) > kCoteEmpreinteMax || std::fabs(dy) > kCoteEmpreinteMax)
             return false;
-        const auto entier = [](double v) { return v == std::trunc(v); };
-        if (!entier(a.x()) || !entier(a.y()) || !entier(b.x()) || !entier(b.y()))
+        if (!entrePixelsEntiers(a, b))
             return false;
         const double m = epaisseur_ + 2;
         const QRectF& v = *visible_;

@@ -17,7 +17,6 @@
 #include "shell/DocumentSession.h"
 #include "shell/gui/ApplicationIcon.h"
 #include "shell/gui/DcTabControl.h"
-#include "shell/gui/ToolbarIcons.h"
 #include "util/ApplicationFolder.h"
 #include "util/DoUndo.h"
 #include "util/Errors.h"
@@ -130,17 +129,17 @@ void TFBaseM2::CreerActions()
 {
     const QStyle* s = style();
     AcFichNv = Action(this, QStringLiteral("&Nouveau"), QStringLiteral("nouvel éditeur"));
-    AcFichNv->setIcon(IconeStandard(*s, QStyle::SP_FileIcon));
+    AcFichNv->setIcon(s->standardIcon(QStyle::SP_FileIcon));
     AcFichNv->setShortcut(QKeySequence::New);
     AcFichOuv = Action(this, QStringLiteral("&Ouvrir..."), QStringLiteral("ouvrir un fichier"));
-    AcFichOuv->setIcon(IconeStandard(*s, QStyle::SP_DialogOpenButton));
+    AcFichOuv->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
     AcFichOuv->setShortcut(QKeySequence::Open);
     AcFichEnr = Action(this, QStringLiteral("&Enregistrer"), QStringLiteral("enregistrer"));
-    AcFichEnr->setIcon(IconeStandard(*s, QStyle::SP_DialogSaveButton));
+    AcFichEnr->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
     AcFichEnr->setShortcut(QKeySequence::Save);
     AcFichEnrSous = Action(this, QStringLiteral("enregistrer &Sous..."));
     AcFichFerm = Action(this, QStringLiteral("&Fermer"), QStringLiteral("fermer la fenêtre"));
-    AcFichFerm->setIcon(IconeStandard(*s, QStyle::SP_DialogCloseButton));
+    AcFichFerm->setIcon(s->standardIcon(QStyle::SP_DialogCloseButton));
     AcEditUndo = Action(this, QStringLiteral("&Défaire"));
     AcEditUndo->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Backspace));
     AcEditRedo = Action(this, QStringLiteral("&Refaire"));
