@@ -3,7 +3,11 @@
 #include "report/gui/NoteView.h"
 #include "support/FakePlatformServices.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTextCursor>
 #include <gtest/gtest.h>
 
@@ -91,4 +95,35 @@ TEST(NoteView, AnUntouchedNoteIsCopiedAsItsOwnHtml)
     EXPECT_TRUE(html.contains(QStringLiteral("TD.OK { font-weight: bold; background-color: #92D050 }")));
     EXPECT_TRUE(html.contains(QStringLiteral("<TD class=\"OK\" >Section é</TD>")));
     EXPECT_TRUE(fake.clipboard.contains(QStringLiteral("Section é")));
+}
+
+TEST(NoteView, FiguresAreNeverBrokenAcrossLines)
+{
+    // A results table wider than the view, as the torsor tables of a note.
+    const QStringList chiffres = {QStringLiteral("-1618.06"), QStringLiteral("0.00"), QStringLiteral("50.00")};
+    QString ligne = QStringLiteral("<TR >");
+    for (int colonne = 0; colonne < 18; ++colonne)
+        ligne += QStringLiteral("<TD >%1</TD>").arg(chiffres[colonne % chiffres.size()]);
+    ligne += QStringLiteral("</TR>\r\n");
+    const QString corps = QStringLiteral("<TABLE border=\"2\">\r\n<TR ><TD colspan=\"18\" >ch. addit. Ponctuelles</TD></TR>\r\n")
+                          + ligne + ligne + QStringLiteral("</TABLE>");
+    NoteView view;
+    view.resize(420, 300);
+    view.show();
+    InitDocumentHtml(view, kStyle);
+    DefinirCorpsHtml(view, corps);
+    view.document()->documentLayout()->documentSize();
+
+    int cellules = 0;
+    for (QTextBlock bloc = view.document()->begin(); bloc.isValid(); bloc = bloc.next()) {
+        const QString texte = bloc.text().trimmed();
+        if (!chiffres.contains(texte))
+            continue;
+        ++cellules;
+        ASSERT_NE(bloc.layout(), nullptr);
+        EXPECT_EQ(bloc.layout()->lineCount(), 1) << texte.toStdString() << " est coupé sur plusieurs lignes";
+    }
+    EXPECT_EQ(cellules, 36);
+    // What the view cannot hold is reached by scrolling sideways.
+    EXPECT_GT(view.horizontalScrollBar()->maximum(), 0);
 }
