@@ -4,6 +4,7 @@
 #include "util/TextFields.h"
 
 #include <QMimeData>
+#include <algorithm>
 #include <memory>
 
 const QString kDeclarationHtml401 =
@@ -144,6 +145,49 @@ QString HtmlACopier(const QString& pageChargee, const QString& htmlVue, bool ret
     return html;
 }
 
+namespace {
+
+// Qt's rich text breaks a figure such as "0.00" after its point, and any word
+// in a cell too narrow for it; a browser breaks neither, and "0." over "00"
+// reads as two numbers. A cell of one word keeps it on one line: a table too
+// wide for the view then scrolls sideways, as in a browser. Every "<" of html
+// opens a tag.
+QString CellulesDUnMotSurUneLigne(const QString& html)
+{
+    const QStringView source(html);
+    QString resultat;
+    resultat.reserve(html.size() + html.size() / 8);
+    qsizetype copie = 0;
+    for (qsizetype i = source.indexOf(u'<'); i >= 0; i = source.indexOf(u'<', i + 1)) {
+        const qsizetype finBalise = source.indexOf(u'>', i);
+        if (finBalise < 0)
+            break;
+        const QStringView balise = source.sliced(i, finBalise - i);
+        const bool cellule = balise.size() >= 3 && balise[1].toUpper() == u'T'
+                             && (balise[2].toUpper() == u'D' || balise[2].toUpper() == u'H')
+                             && (balise.size() == 3 || balise[3].isSpace());
+        if (!cellule || balise.contains(u"style=", Qt::CaseInsensitive))
+            continue;
+        const qsizetype suite = source.indexOf(u'<', finBalise);
+        if (suite < 0)
+            break;
+        const QStringView texte = source.sliced(finBalise + 1, suite - finBalise - 1);
+        const QStringView fin = source.sliced(suite);
+        const bool fermee = fin.startsWith(u"</TD", Qt::CaseInsensitive) || fin.startsWith(u"</TH", Qt::CaseInsensitive);
+        if (!fermee || texte.isEmpty() || std::any_of(texte.begin(), texte.end(), [](QChar c) { return c.isSpace(); }))
+            continue;
+        resultat += source.sliced(copie, finBalise - copie);
+        if (!source[finBalise - 1].isSpace())
+            resultat += u' ';
+        resultat += QStringLiteral("style=\"white-space:nowrap\"");
+        copie = finBalise;
+    }
+    resultat += source.sliced(copie);
+    return resultat;
+}
+
+} // namespace
+
 QString HtmlPourTexteRiche(const QString& html)
 {
     QString resultat;
@@ -159,7 +203,7 @@ QString HtmlPourTexteRiche(const QString& html)
                                  || suivant == u'/' || suivant == u'!' || suivant == u'?';
         resultat += ouvreBalise ? QStringLiteral("<") : QStringLiteral("&lt;");
     }
-    return resultat;
+    return CellulesDUnMotSurUneLigne(resultat);
 }
 
 QString EchapperHtml(const QString& texte)

@@ -52,10 +52,12 @@ void CopierTexteEtHtml(const QString& texte, const QString& html);
 // HTML, which holds the retouches.
 QString HtmlACopier(const QString& pageChargee, const QString& htmlVue, bool retouchee);
 
-// The page as Qt's rich-text engine must receive it: a "<" that cannot open a
-// tag (as in the eccentricity text "0.13 (<0.17) ") is written "&lt;", as any
-// browser reads it; Qt would otherwise take it for a tag and drop the rest of
-// the cell.
+// The page as Qt's rich-text engine must receive it to show what a browser
+// shows: a "<" that cannot open a tag (as in the eccentricity text
+// "0.13 (<0.17) ") is written "&lt;", where Qt would take it for a tag and
+// drop the rest of the cell; a cell of one word (a figure) is given
+// style="white-space:nowrap", where Qt would break "0.00" after its point or
+// any word in a narrow cell. The text itself is unchanged.
 QString HtmlPourTexteRiche(const QString& html);
 
 // Escapes "<", ">" and "&" of a user-typed text shown inside HTML.

@@ -124,6 +124,30 @@ TEST(HtmlPourTexteRiche, OnlyAStrayLessThanSignIsEscaped)
         EXPECT_EQ(HtmlPourTexteRiche(QString::fromUtf8(c.html)), QString::fromUtf8(c.attendu)) << c.html;
 }
 
+TEST(HtmlPourTexteRiche, ACellOfOneWordIsKeptOnOneLine)
+{
+    const struct {
+        const char* html;
+        const char* attendu;
+    } cases[] = {
+        {"<TD align=\"right\" >-430.06</TD>", "<TD align=\"right\" style=\"white-space:nowrap\">-430.06</TD>"},
+        {"<TR><td>0.00</td><TH class=\"OK\">64%</TH></TR>",
+         "<TR><td style=\"white-space:nowrap\">0.00</td><TH class=\"OK\" style=\"white-space:nowrap\">64%</TH></TR>"},
+        // A stray "<" is escaped first: the figure stays whole.
+        {"<TD >(<0.17)</TD>", "<TD style=\"white-space:nowrap\">(&lt;0.17)</TD>"},
+        // Texts still wrap at their spaces; empty cells, cells holding tags
+        // and cells with a style of their own are left as they are.
+        {"<TD >0.13 (<0.17) </TD>", "<TD >0.13 (&lt;0.17) </TD>"},
+        {"<TD >1.35&#160;G</TD><TD >a\tb</TD>", "<TD style=\"white-space:nowrap\">1.35&#160;G</TD><TD >a\tb</TD>"},
+        {"<TD ></TD><TD ><B>12</B></TD>", "<TD ></TD><TD ><B>12</B></TD>"},
+        {"<TD style=\"color:red\">12</TD>", "<TD style=\"color:red\">12</TD>"},
+        {"<TABLE><TDX>12</TDX><TD>12", "<TABLE><TDX>12</TDX><TD>12"},
+        {"<TD", "<TD"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HtmlPourTexteRiche(QString::fromUtf8(c.html)), QString::fromUtf8(c.attendu)) << c.html;
+}
+
 // A copy carries the note's own HTML (classes, column widths) unless the user
 // retouched the view; either way from <html> to </html>.
 TEST(HtmlACopier, TheLoadedPageUnlessRetouched)

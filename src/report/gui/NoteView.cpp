@@ -13,10 +13,6 @@ NoteView::NoteView(QWidget* parent)
     // the note was laid out would narrow the view and have the whole note
     // laid out again.
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    // A figure is never broken across two lines of its cell ("-430." over
-    // "06" reads as two numbers): a table too wide for the view scrolls
-    // sideways instead.
-    document()->setDefaultStyleSheet(QStringLiteral("td { white-space: nowrap }"));
 }
 
 void NoteView::ChargerPage(const QString& page)
