@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QDir>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QStyleFactory>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -39,6 +41,35 @@ std::unique_ptr<QMainWindow> Fenetre(QStyle& style)
     colonne->addWidget(new QLineEdit(QStringLiteral("12.50")));
     fenetre->setCentralWidget(centre);
     return fenetre;
+}
+
+// A window with the tall frames of the application's: a group box with a
+// title as high as the window, the tool bar along its top and another down
+// its side.
+std::unique_ptr<QMainWindow> FenetreAGrandsCadres(QStyle& style)
+{
+    std::unique_ptr<QMainWindow> fenetre = Fenetre(style);
+    fenetre->resize(640, 520);
+    QToolBar* cote = new QToolBar(QStringLiteral("Côté"));
+    cote->addAction(style.standardIcon(QStyle::SP_FileIcon), QStringLiteral("commande"));
+    fenetre->addToolBar(Qt::LeftToolBarArea, cote);
+    auto* cadre = new QGroupBox(QStringLiteral("Mémo"));
+    auto* colonne = new QVBoxLayout(cadre);
+    colonne->addWidget(new QPlainTextEdit(QStringLiteral("Contreforts du chœur, côté nord")));
+    fenetre->setCentralWidget(cadre);
+    return fenetre;
+}
+
+// Threads of Qt's thread pools, which its raster engine hands large fills to.
+int FilsDeReserve()
+{
+    int fils = 0;
+    for (const QString& tache : QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile nom(QStringLiteral("/proc/self/task/%1/comm").arg(tache));
+        if (nom.open(QIODevice::ReadOnly) && nom.readAll().trimmed() == "Thread (pooled)")
+            ++fils;
+    }
+    return fils;
 }
 
 // The application's style for the duration of a test, Fusion again after.
@@ -88,6 +119,41 @@ TEST(StyleApplication, WindowsDrawAsUnderTheBaseStyle)
     const std::unique_ptr<QMainWindow> fenetre = Fenetre(*QApplication::style());
     fenetre->show();
     EXPECT_EQ(fenetre->grab().toImage(), attendue);
+}
+
+// Tall frames draw exactly as under Qt's style.
+TEST(StyleApplication, TallFramesDrawAsUnderTheBaseStyle)
+{
+    ASSERT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
+    const QImage attendue = [] {
+        const std::unique_ptr<QMainWindow> fenetre = FenetreAGrandsCadres(*QApplication::style());
+        fenetre->show();
+        return fenetre->grab().toImage();
+    }();
+    const StyleDeLApplication style;
+    const std::unique_ptr<QMainWindow> fenetre = FenetreAGrandsCadres(*QApplication::style());
+    fenetre->show();
+    EXPECT_EQ(fenetre->grab().toImage(), attendue);
+}
+
+// The tall frames are painted on the painting thread alone: no fill is handed
+// to Qt's thread pool, whose threads are then never started.
+TEST(StyleApplication, TallFramesArePaintedWithoutQtsThreadPool)
+{
+    if (FilsDeReserve() > 0)
+        GTEST_SKIP() << "un test précédent de ce programme a déjà démarré les fils de Qt";
+    {
+        const StyleDeLApplication style;
+        const std::unique_ptr<QMainWindow> fenetre = FenetreAGrandsCadres(*QApplication::style());
+        fenetre->show();
+        EXPECT_FALSE(fenetre->grab().toImage().isNull());
+        EXPECT_EQ(FilsDeReserve(), 0);
+    }
+    // The same window under Qt's own style starts them: the check can fail.
+    const std::unique_ptr<QMainWindow> fenetre = FenetreAGrandsCadres(*QApplication::style());
+    fenetre->show();
+    EXPECT_FALSE(fenetre->grab().toImage().isNull());
+    EXPECT_GT(FilsDeReserve(), 0);
 }
 
 // Building and showing a window with a menu bar and a tool bar reads its
