@@ -27,6 +27,11 @@ namespace {
 // late to serve.
 constexpr std::size_t kTasDeDemarrage = 4 * 1024 * 1024;
 
+// About what the main thread allocates while it builds the window. It readies
+// that stretch itself, from here: its first text waits for the font list
+// anyway, and readying costs a third of what fresh pages would.
+constexpr std::size_t kTasDuFilPrincipal = 1024 * 1024;
+
 } // namespace
 
 std::unique_ptr<TApplicationPreparee> PreparerApplication()
@@ -43,6 +48,7 @@ std::unique_ptr<TApplicationPreparee> PreparerApplication()
         QImageReader::supportedImageFormats();
         tas.GarnirPuisLiberer();
     });
+    TTasDeDemarrage::Reserver(kTasDuFilPrincipal).GarnirPuisLiberer();
 
     // Qt's style, with the bars' standard icons decoded when first shown.
     if (!dynamic_cast<TStyleApplication*>(QApplication::style())) {

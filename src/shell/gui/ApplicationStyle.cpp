@@ -7,18 +7,18 @@
 
 namespace {
 
-// Paints `dessin` band after band over `zone`, each clipped to its rows: a
-// clip changes which pixels are written, never their values.
+// Paints `dessin` in bands of `lignes` rows over `zone`, each clipped to its
+// rows: a clip changes which pixels are written, never their values.
 template <typename Dessin>
-void PeindreEnBandes(QPainter& painter, const QRect& zone, const Dessin& dessin)
+void PeindreEnBandes(QPainter& painter, const QRect& zone, int lignes, const Dessin& dessin)
 {
-    if (zone.height() <= TStyleApplication::kLignesParBande) {
+    if (zone.height() <= lignes) {
         dessin();
         return;
     }
-    for (int y = zone.top(); y <= zone.bottom(); y += TStyleApplication::kLignesParBande) {
+    for (int y = zone.top(); y <= zone.bottom(); y += lignes) {
         painter.save();
-        painter.setClipRect(QRect(zone.left(), y, zone.width(), TStyleApplication::kLignesParBande), Qt::IntersectClip);
+        painter.setClipRect(QRect(zone.left(), y, zone.width(), lignes), Qt::IntersectClip);
         dessin();
         painter.restore();
     }
@@ -38,6 +38,7 @@ void TStyleApplication::drawPrimitive(PrimitiveElement element, const QStyleOpti
 {
     if ((element == PE_FrameGroupBox || element == PE_PanelToolBar) && option && painter)
         PeindreEnBandes(*painter, option->rect,
+                        element == PE_FrameGroupBox ? kLignesParBandeCadre : kLignesParBandeBarre,
                         [&] { QProxyStyle::drawPrimitive(element, option, painter, widget); });
     else
         QProxyStyle::drawPrimitive(element, option, painter, widget);
@@ -47,7 +48,8 @@ void TStyleApplication::drawControl(ControlElement element, const QStyleOption* 
                                     const QWidget* widget) const
 {
     if (element == CE_ToolBar && option && painter)
-        PeindreEnBandes(*painter, option->rect, [&] { QProxyStyle::drawControl(element, option, painter, widget); });
+        PeindreEnBandes(*painter, option->rect, kLignesParBandeBarre,
+                        [&] { QProxyStyle::drawControl(element, option, painter, widget); });
     else
         QProxyStyle::drawControl(element, option, painter, widget);
 }

@@ -30,7 +30,10 @@ public:
     void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                      const QWidget* widget = nullptr) const override;
 
-    // Rows of one band. A row of these frames has up to three spans (the
-    // edges, the middle), so a band stays under the raster engine's 96.
-    static constexpr int kLignesParBande = 24;
+    // Rows of one band. The raster engine keeps a fill of fewer than 96
+    // spans on the painting thread: a row of a group box's frame has two
+    // (its sides), a row of a tool bar up to three (its lines). Each band
+    // draws the element again, so the bands are as tall as that allows.
+    static constexpr int kLignesParBandeCadre = 40;
+    static constexpr int kLignesParBandeBarre = 24;
 };
