@@ -2,7 +2,6 @@
 
 #include "shell/gui/ApplicationIcon.h"
 #include "shell/gui/ApplicationStyle.h"
-#include "util/StartupHeap.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -19,21 +18,6 @@ TApplicationPreparee::~TApplicationPreparee()
         listePolices.join();
 }
 
-namespace {
-
-// About what the main window allocates between the end of the font list and
-// its first paint: its backing store (2.2 MB at 800 x 720), the revision
-// window's, the frame's widgets and the document. More would be readied too
-// late to serve.
-constexpr std::size_t kTasDeDemarrage = 4 * 1024 * 1024;
-
-// About what the main thread allocates while it builds the window. It readies
-// that stretch itself, from here: its first text waits for the font list
-// anyway, and readying costs a third of what fresh pages would.
-constexpr std::size_t kTasDuFilPrincipal = 1024 * 1024;
-
-} // namespace
-
 std::unique_ptr<TApplicationPreparee> PreparerApplication()
 {
     auto preparation = std::make_unique<TApplicationPreparee>();
@@ -41,14 +25,11 @@ std::unique_ptr<TApplicationPreparee> PreparerApplication()
     // thread: the window's first text measurement waits for this reading
     // instead of doing it again. The plugins come after, being needed later:
     // by the window's first paint (Qt's style draws some frames from
-    // pictures), not by building it (TStyleApplication). Last, the heap the
-    // window goes on growing into is made ready for it (TTasDeDemarrage).
-    preparation->listePolices = std::thread([tas = TTasDeDemarrage::Reserver(kTasDeDemarrage)]() mutable {
+    // pictures), not by building it (TStyleApplication).
+    preparation->listePolices = std::thread([] {
         QFontDatabase::families();
         QImageReader::supportedImageFormats();
-        tas.GarnirPuisLiberer();
     });
-    TTasDeDemarrage::Reserver(kTasDuFilPrincipal).GarnirPuisLiberer();
 
     // Qt's style, with the bars' standard icons decoded when first shown.
     if (!dynamic_cast<TStyleApplication*>(QApplication::style())) {

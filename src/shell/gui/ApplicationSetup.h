@@ -18,8 +18,8 @@ public:
     // Qt's own texts in French; nullptr when Qt's French translations are
     // not installed.
     std::unique_ptr<QTranslator> traduction;
-    // Reads the system's font list, then opens the image plugins and readies
-    // a stretch of heap, while the main window is being built.
+    // Reads the system's font list, then opens the image plugins, while the
+    // main window is being built.
     std::thread listePolices;
 };
 
@@ -34,7 +34,5 @@ public:
 // - the system's font list, read on a second thread: the first text the
 //   window measures would otherwise wait for the whole list (a third of the
 //   start-up), while the window has widgets and icons to build before; then,
-//   on that thread, the image plugins, opened for the first picture read,
-//   and a stretch of heap readied for the window's first paint
-//   (TTasDeDemarrage).
+//   on that thread, the image plugins, opened for the first picture read.
 std::unique_ptr<TApplicationPreparee> PreparerApplication();
