@@ -105,35 +105,24 @@ TEST(StyleApplication, StandardIconsAreTheBaseStylesIcons)
     }
 }
 
-// Under the application's style a window draws exactly as under Qt's.
+// Under the application's style a window draws exactly as under Qt's: a
+// window as the application's, and one with tall frames, painted in bands.
 TEST(StyleApplication, WindowsDrawAsUnderTheBaseStyle)
 {
-    ASSERT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
-    const QImage attendue = [] {
-        const std::unique_ptr<QMainWindow> fenetre = Fenetre(*QApplication::style());
+    using Fabrique = std::unique_ptr<QMainWindow> (*)(QStyle&);
+    for (const Fabrique fabrique : {&Fenetre, &FenetreAGrandsCadres}) {
+        ASSERT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
+        const QImage attendue = [&] {
+            const std::unique_ptr<QMainWindow> fenetre = fabrique(*QApplication::style());
+            fenetre->show();
+            return fenetre->grab().toImage();
+        }();
+        const StyleDeLApplication style;
+        ASSERT_NE(dynamic_cast<TStyleApplication*>(QApplication::style()), nullptr);
+        const std::unique_ptr<QMainWindow> fenetre = fabrique(*QApplication::style());
         fenetre->show();
-        return fenetre->grab().toImage();
-    }();
-    const StyleDeLApplication style;
-    ASSERT_NE(dynamic_cast<TStyleApplication*>(QApplication::style()), nullptr);
-    const std::unique_ptr<QMainWindow> fenetre = Fenetre(*QApplication::style());
-    fenetre->show();
-    EXPECT_EQ(fenetre->grab().toImage(), attendue);
-}
-
-// Tall frames draw exactly as under Qt's style.
-TEST(StyleApplication, TallFramesDrawAsUnderTheBaseStyle)
-{
-    ASSERT_EQ(QApplication::style()->name(), QStringLiteral("fusion"));
-    const QImage attendue = [] {
-        const std::unique_ptr<QMainWindow> fenetre = FenetreAGrandsCadres(*QApplication::style());
-        fenetre->show();
-        return fenetre->grab().toImage();
-    }();
-    const StyleDeLApplication style;
-    const std::unique_ptr<QMainWindow> fenetre = FenetreAGrandsCadres(*QApplication::style());
-    fenetre->show();
-    EXPECT_EQ(fenetre->grab().toImage(), attendue);
+        EXPECT_EQ(fenetre->grab().toImage(), attendue) << (fabrique == &Fenetre ? "fenêtre" : "grands cadres");
+    }
 }
 
 // The tall frames are painted on the painting thread alone: no fill is handed
