@@ -8,6 +8,9 @@ packages=(locales g++ cmake ninja-build pkg-config qt6-base-dev qt6-svg-dev
           desktop-file-utils shared-mime-info)
 # The tests of the PDF report read it back with pdfinfo, pdftotext and pdftoppm.
 packages+=(poppler-utils)
+# The fonts of a typical desktop (Ghostscript's URW fonts come with most of
+# them): the tests must pass with them as with the bare fonts the build brings.
+packages+=(fonts-dejavu-core fonts-urw-base35)
 case "${1:-}" in
   --with-tools) packages+=(poppler-utils) ;;
   # clang with its sanitizer and libFuzzer runtimes, for the sanitizer build and the fuzz runs.

@@ -4,11 +4,10 @@
 #include "documents/gui/GrilleNomsValeurs.h"
 #include "settings/WinReg.h"
 #include "settings/gui/PlacedWidget.h"
+#include "util/FixedPitchFont.h"
 #include "util/PlatformServices.h"
 
 #include <QDialogButtonBox>
-#include <QFontDatabase>
-#include <QFontInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -21,16 +20,11 @@ namespace {
 
 const QString kCleHeaderData = QStringLiteral("HeaderData");
 
-// Names and values line up in columns: Courier New, or the system's fixed
-// font where it is missing.
+// Names and values line up in columns: a font whose characters all have one
+// width, measured, not taken from what the font file says of itself.
 QFont PoliceFixe()
 {
-    QFont police(QStringLiteral("Courier New"));
-    police.setStyleHint(QFont::TypeWriter);
-    police.setPointSize(10);
-    if (!QFontInfo(police).fixedPitch())
-        police = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    return police;
+    return PoliceChasseFixe(10);
 }
 
 QPlainTextEdit* CreerMemo(QWidget* parent, const QString& nom, const QString& nomAccessible)

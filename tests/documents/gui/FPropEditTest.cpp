@@ -3,11 +3,11 @@
 #include "documents/gui/FPropEdit.h"
 #include "settings/PlacedWindow.h"
 #include "settings/WinReg.h"
+#include "util/FixedPitchFont.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
-#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -305,7 +305,7 @@ TEST_F(DialogueProprietes, KeyboardAndAssistiveTechnologiesReachEveryControl)
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
             ASSERT_NE(a, nullptr);
             EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
-            EXPECT_TRUE(QFontInfo(w->font()).fixedPitch()) << w->objectName().toStdString();
+            EXPECT_TRUE(MesureChasseFixe(w->font())) << w->objectName().toStdString();
         }
         for (QAbstractButton* b : {static_cast<QAbstractButton*>(d.BtAjouter), static_cast<QAbstractButton*>(d.BtSupprimer)})
             EXPECT_NE(b->focusPolicy() & Qt::TabFocus, 0) << b->text().toStdString();
