@@ -143,6 +143,9 @@ void TDataControl::VerifierChangements()
         || FAffichageAttendu || (FFormeActive && !FFormeActive()))
         return;
     CompteurVerification garde;
+    // A value still in its editor is the user's as much as a confirmed one.
+    for (TdcBaseRelais* r : Relais())
+        r->ValiderSaisie();
     bool changed = false;
     for (TdcBaseRelais* r : Relais())
         if (r->TesterModif())
@@ -155,10 +158,26 @@ void TDataControl::VerifierChangements()
     }
 }
 
+bool TDataControl::SaisieEnCours() const
+{
+    if (FAffichageEnCours || FUndoRedoEnCours || FAffichageAttendu)
+        return false;
+    for (TdcBaseRelais* r : Relais())
+        if (r->SaisieEnCours())
+            return true;
+    return false;
+}
+
 void TDataControl::LireEtEnregistrer()
 {
     if (!FOnLireFiche)
         return;
+    // Whatever happens, what the relays held is read: nothing of it may be
+    // applied a second time by a later check.
+    AlaFin lectureTerminee([this] {
+        for (TdcBaseRelais* r : Relais())
+            r->LectureTerminee();
+    });
     try {
         for (TdcBaseRelais* r : Relais())
             r->NouveauCycle();
@@ -265,6 +284,8 @@ void TDataControl::DefaireRefaire(int sens)
 {
     if (FUndoRedoEnCours)
         return;
+    // What is being typed is a step of its own, the first one undone.
+    VerifierChangements();
     FUndoRedoEnCours = true;
     AlaFin fin([this] {
         FUndoRedoEnCours = false;
@@ -336,6 +357,8 @@ QString TDataControl::RejouerEdition(const TEnregUR& r)
             vivants << objet;
     }
     SelectionnerObjets(vivants);
+    if (FOnSelectionRestauree)
+        FOnSelectionRestauree();
 
     const TAffLireDataEvent lire = FOnLireFiche;
     for (TObjetEdite* objet : objets) {

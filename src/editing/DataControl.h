@@ -46,6 +46,9 @@ public:
     void setOnSetSelectionObjets(TSetSelectionObjetsEvent hook) { FOnSetSelectionObjets = std::move(hook); }
     void setOnChoisirEtapes(ChoixEtapesEvent hook) { FOnChoisirEtapes = std::move(hook); }
     void setOnRejouerDocument(RejouerDocumentEvent hook) { FOnRejouerDocument = std::move(hook); }
+    // An undo or redo selected the objects it replays: whoever keeps a copy
+    // of the selection takes it again.
+    void setOnSelectionRestauree(std::function<void()> hook) { FOnSelectionRestauree = std::move(hook); }
     // Whether the form that holds the data control is the active one; without
     // this hook it always is.
     void setFormeActive(std::function<bool()> hook) { FFormeActive = std::move(hook); }
@@ -70,8 +73,14 @@ public:
     void Rafraichir();
     // Records the pending edits now.
     void EnregistrerChangements();
-    // The change check run on every focus change.
+    // The change check run on every focus change. It first has each relay
+    // put what its own editor holds into its control.
     void VerifierChangements();
+    // A control holds something typed that no record holds yet.
+    bool SaisieEnCours() const;
+    // A control's content changed while being typed: the commands that
+    // depend on it (save) are refreshed.
+    void SignalerSaisie() { MAJBoutons(); }
 
     void Clear();
     void Init();
@@ -114,6 +123,7 @@ private:
     TSetSelectionObjetsEvent FOnSetSelectionObjets;
     ChoixEtapesEvent FOnChoisirEtapes;
     RejouerDocumentEvent FOnRejouerDocument;
+    std::function<void()> FOnSelectionRestauree;
     std::function<bool()> FFormeActive;
     QString FURtext;
     QString FaDefaire;

@@ -103,6 +103,31 @@ bool TdcBaseRelais::TesterModif()
     return false;
 }
 
+void TdcBaseRelais::ValiderSaisie()
+{
+    if (BROnValiderSaisie && CdSActif())
+        BROnValiderSaisie();
+}
+
+bool TdcBaseRelais::SaisieEnCours() const
+{
+    if (!BRDataControl || !CdSActif())
+        return false;
+    if (BROnSaisieEnCours)
+        return BROnSaisieEnCours();
+    if (!BROnLireEtatCdS || BRNumRaff != BRDataControl->NumRaff())
+        return false;
+    bool change = false;
+    BROnLireEtatCdS(change);
+    return change;
+}
+
+void TdcBaseRelais::LectureTerminee()
+{
+    if (BROnLectureTerminee)
+        BROnLectureTerminee();
+}
+
 void TdcBaseRelais::NouveauCycle()
 {
     BRZS.clear();

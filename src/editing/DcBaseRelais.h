@@ -34,6 +34,10 @@ public:
     // restored by a replay); otherwise the value is left as it was.
     bool LireValeur(QString& value);
     bool TesterModif();
+    // What the hooks above do, for the data control; without hooks, nothing.
+    void ValiderSaisie();
+    bool SaisieEnCours() const;
+    void LectureTerminee();
 
     // The identity under which the history names this relay; never reused.
     TNumeroSerie NumeroSerie() const { return FNumeroSerie; }
@@ -61,6 +65,15 @@ public:
     TAfficherCdS BROnAfficherCdS;
     TLireCdS BROnLireCdS;
     TLireEtatCdS BROnLireEtatCdS;
+    // For a control that edits in an editor of its own (a cell of a sheet):
+    // puts what the editor holds into the control, before any change check,
+    // so that a value typed without leaving the field counts.
+    std::function<void()> BROnValiderSaisie;
+    // Whether the control holds something typed that no record holds yet,
+    // also in its own editor; without this hook, the state handler tells.
+    std::function<bool()> BROnSaisieEnCours;
+    // Every edited object has been read through this relay.
+    std::function<void()> BROnLectureTerminee;
     QString BRValeurTexteTemp;
     QString BRZS;
     QString BRValPrec;

@@ -83,71 +83,86 @@ bool AppliquerCommandeSection(TData& data, CommandeSection commande, int active)
     return false;
 }
 
-void TFicheContrefort::Afficher(const QString& valeur)
+void TFicheContrefort::Afficher(const QString& valeur, bool plusieurs)
 {
     Libre = valeur;
+    FPlusieurs = plusieurs;
+    FEnAttente.clear();
+    FDonnees = TData{};
+    if (!plusieurs) {
+        try {
+            QString texte = valeur;
+            TexteVersData(texte, FDonnees);
+        } catch (const std::exception&) {
+            // An unreadable text shows an empty sheet; validation judges it later.
+            FDonnees = TData{};
+        }
+    }
+    FLignes.Remplir(FDonnees);
+}
+
+void TFicheContrefort::Appliquer(TData& data, const Operation& operation)
+{
+    if (operation.commande)
+        AppliquerCommandeSection(data, *operation.commande, operation.active);
+    else
+        TSheetRows::AppliquerSaisie(data, operation.ligne, operation.valeur);
+}
+
+QString TFicheContrefort::ValeurPour(const QString& texte) const
+{
+    if (FEnAttente.isEmpty())
+        return texte;
     TData data;
     try {
-        QString texte = valeur;
-        TexteVersData(texte, data);
+        QString lu = texte;
+        TexteVersData(lu, data);
     } catch (const std::exception&) {
-        // An unreadable text shows an empty sheet; validation judges it later.
-        data = TData{};
+        // A text that cannot be read is left as it is: it holds nothing to
+        // write one field into.
+        return texte;
     }
-    FLignes.Remplir(data);
-    OublierTextes();
-    FTexteAffiche = TexteLu();
-}
-
-void TFicheContrefort::Relue(const QString& valeur)
-{
-    Libre = valeur;
-    FTexteAffiche = TexteLu();
-}
-
-void TFicheContrefort::OublierTextes()
-{
-    FTexteLu.reset();
-    FTextesSections = QList<QString>(FLignes.NbSections());
-}
-
-QString TFicheContrefort::TexteLu() const
-{
-    // Written as DataVersTexte(FLignes.Lire()) writes it, piece by piece.
-    if (FTexteLu)
-        return *FTexteLu;
-    QString texte = NettoyerTexte(FLignes.LireCommentaire()) + kCrLf + QString::number(FLignes.NbSections()) + kCrLf;
-    FTextesSections.resize(FLignes.NbSections());
-    for (int j = 0; j < FLignes.NbSections(); ++j) {
-        QString& section = FTextesSections[j];
-        if (section.isEmpty())
-            section = SectionVersTexte(FLignes.LireSection(j));
-        texte += section;
-    }
-    FTexteLu = texte;
-    return texte;
+    if (data.SectionsIllisibles)
+        return texte;
+    const QString avant = DataVersTexte(data);
+    for (const Operation& operation : FEnAttente)
+        Appliquer(data, operation);
+    const QString ecrit = DataVersTexte(data);
+    // Nothing changed (a field of a section this calculation does not have,
+    // or the value it already held): the text stays byte for byte as it was.
+    return ecrit == avant ? texte : ecrit;
 }
 
 bool TFicheContrefort::DefinirValeur(int ligne, const QString& valeur)
 {
     if (ligne < 0 || ligne >= FLignes.NbLignes() || FLignes.LigneFiche(ligne).lectureSeule)
         return false;
+    if (FLignes.LigneFiche(ligne).valeur == valeur)
+        return true;
     FLignes.DefinirValeur(ligne, valeur);
-    FTexteLu.reset();
-    if (ligne >= TSheetRows::kLignesEnTete) {
-        const int section = (ligne - TSheetRows::kLignesEnTete) / TSheetRows::kLignesParSection;
-        if (section < FTextesSections.size())
-            FTextesSections[section].clear();
+    Operation saisie{ligne, valeur, std::nullopt, 0};
+    Appliquer(FDonnees, saisie);
+    // Typed twice before being read: the last text counts, once.
+    for (qsizetype i = FEnAttente.size() - 1; i >= 0; --i) {
+        if (FEnAttente[i].commande)
+            break;
+        if (FEnAttente[i].ligne == ligne) {
+            FEnAttente.removeAt(i);
+            break;
+        }
     }
+    FEnAttente.append(std::move(saisie));
     return true;
 }
 
 bool TFicheContrefort::AppliquerCommande(CommandeSection commande, int active)
 {
-    TData data = FLignes.Lire();
-    if (!AppliquerCommandeSection(data, commande, active))
-        return false;
-    FLignes.Remplir(data);
-    OublierTextes();
+    Operation operation{-1, QString(), commande, active};
+    if (!FPlusieurs) {
+        if (!AppliquerCommandeSection(FDonnees, commande, active))
+            return false;
+        FLignes.Remplir(FDonnees);
+    }
+    FEnAttente.append(std::move(operation));
     return true;
 }

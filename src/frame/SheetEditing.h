@@ -42,52 +42,66 @@ bool AppliquerCommandeSection(TData& data, CommandeSection commande, int active)
 
 // Sheet editing.
 // What the data-entry sheet holds and exchanges with its relay, without any
-// widget: the rows, the sections text last shown (Libre), typing into a row,
-// the section commands, and whether the sheet differs from what was shown.
+// widget: the exact data shown, their rows, what the user typed or commanded
+// since, and the value to store for each calculation edited.
 //
-// The shown values are rounded (levels to the centimetre, lengths to the
-// centimetre, angles to the degree), so reading an untouched sheet back need
-// not give the shown text: the sheet counts as changed only when what it reads
-// differs from what it read right after it was filled, and an untouched sheet
-// gives back the text it was shown, never a rounded copy of it.
+// The rows show rounded values (levels and lengths to the centimetre, angles
+// to the degree), so the sheet is never read back from its rows: each value
+// typed is written once, from the typed text, into its own field, and every
+// other value of every section stays exactly what it was. With several
+// calculations shown at once, the same typed field (or section command) is
+// applied to each of them, and nothing else of them changes.
 class TFicheContrefort {
 public:
     // Fills the rows from a sections text (empty rows when the text cannot
-    // be read) and remembers it.
-    void Afficher(const QString& valeur);
+    // be read, or when several calculations are shown: plusieurs) and
+    // remembers it; what was pending is forgotten.
+    void Afficher(const QString& valeur, bool plusieurs = false);
     // The relay has read the sheet back into a model: valeur is what the
     // model now holds.
-    void Relue(const QString& valeur);
+    void Relue(const QString& valeur) { Libre = valeur; }
+    // Every edited calculation has been read: what was pending is done.
+    void LectureTerminee() { FEnAttente.clear(); }
 
-    // The sections text of the rows as they stand. Asked several times per
-    // edit of a large sheet, it is kept and written again only for the
-    // sections whose rows changed since.
-    QString TexteLu() const;
-    // The rows differ from what they showed.
-    bool Changee() const { return TexteLu() != FTexteAffiche; }
-    // The value to store: the rows' text when changed, otherwise what was shown.
-    QString ValeurLue() const { return Changee() ? TexteLu() : Libre; }
+    // Something typed or commanded waits to be read into the models.
+    bool Changee() const { return !FEnAttente.isEmpty(); }
+    // The value to store for a calculation whose sections text is texte: the
+    // pending edits applied to it, in order; texte itself when none applies
+    // (or texte cannot be read).
+    QString ValeurPour(const QString& texte) const;
+    // The value to store for the calculation shown.
+    QString ValeurLue() const { return ValeurPour(Libre); }
 
     // Types a value into a row; refused (false) for a heading, the count row
-    // or a row beyond the sheet.
+    // or a row beyond the sheet. The text the row already shows changes
+    // nothing (an editor confirmed as it was).
     bool DefinirValeur(int ligne, const QString& valeur);
-    // Applies a section command to the sections the rows hold (typed values
-    // included) and fills the rows again; false when nothing changed.
+    // A section command: applied to the data shown (rows filled again) and
+    // to each calculation read; false when it changes nothing here (a
+    // deletion with a single section left). With several calculations shown
+    // it waits for each of them.
     bool AppliquerCommande(CommandeSection commande, int active);
 
     const TSheetRows& Lignes() const { return FLignes; }
+    // The data shown, exact, with what is pending applied.
+    const TData& Donnees() const { return FDonnees; }
+    bool Plusieurs() const { return FPlusieurs; }
 
     // The last sections text shown.
     QString Libre;
 
 private:
-    // The rows were filled again: nothing written of them still holds.
-    void OublierTextes();
+    // One thing typed or commanded, in the order the user did it.
+    struct Operation {
+        int ligne = -1;
+        QString valeur;
+        std::optional<CommandeSection> commande;
+        int active = 0;
+    };
+    static void Appliquer(TData& data, const Operation& operation);
 
     TSheetRows FLignes;
-    QString FTexteAffiche;
-    // TexteLu as last written, when no row changed since; the text of each
-    // section's rows, empty when to be written again.
-    mutable std::optional<QString> FTexteLu;
-    mutable QList<QString> FTextesSections;
+    TData FDonnees;
+    QList<Operation> FEnAttente;
+    bool FPlusieurs = false;
 };

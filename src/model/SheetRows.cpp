@@ -170,6 +170,27 @@ TSection TSheetRows::LireSection(int j) const
     return section;
 }
 
+bool TSheetRows::AppliquerSaisie(TData& data, int ligne, const QString& valeur)
+{
+    if (ligne == 0) {
+        data.Comment = NettoyerTexte(valeur);
+        return true;
+    }
+    if (ligne < kLignesEnTete)
+        return false;
+    const int j = (ligne - kLignesEnTete) / kLignesParSection;
+    const TDescLigne& desc = kSection[(ligne - kLignesEnTete) % kLignesParSection];
+    if (j >= data.Sections.size())
+        return false;
+    TSection& section = data.Sections[j];
+    switch (desc.genre) {
+    case Genre::Titre: return false;
+    case Genre::Nombre: Champ(section, desc) = VersStockage(LireNombre(valeur).value_or(0.0), desc.unite); return true;
+    case Genre::Texte: section.se_comment = NettoyerTexte(valeur); return true;
+    }
+    return false;
+}
+
 QString TSheetRows::Texte() const
 {
     QString texte;

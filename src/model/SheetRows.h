@@ -38,6 +38,11 @@ public:
     // The parts of Lire: the comment, and one section (from 0) as Lire reads it.
     QString LireCommentaire() const;
     TSection LireSection(int section) const;
+    // Writes a value typed into a row into that field of the data alone, in
+    // the stored unit, as Lire would read it; every other value stays exactly
+    // what it was. False for a heading, the count row, or a section the data
+    // does not have.
+    static bool AppliquerSaisie(TData& data, int ligne, const QString& valeur);
     // One line per row: key, "=", value, CR LF.
     QString Texte() const;
 

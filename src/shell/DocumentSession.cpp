@@ -5,6 +5,7 @@
 #include "documents/FichPb.h"
 #include "editing/DcBaseRelais.h"
 #include "editing/UndoRecords.h"
+#include "model/ButtressText.h"
 #include "model/Calculation.h"
 #include "model/DonneesAppli.h"
 #include "util/Errors.h"
@@ -42,6 +43,12 @@ TDocumentSession::TDocumentSession(TVueSession& vue)
     FDC.setOnLireFiche([this](TObjetEdite* p) { DCLireFiche(p); });
     FDC.setOnDataChanged([this](TDataControl&) { MAJCommandes(); });
     FDC.setOnRejouerDocument([this](const QString& donnees) { return RejouerProprietes(donnees); });
+    // An undo or redo brings its tabs back: the document's selection follows,
+    // so that the results and the outputs are those of the calculation shown.
+    FDC.setOnSelectionRestauree([this] {
+        MAJCalculs();
+        MAJCommandes();
+    });
     // A tab bar bound later (setTabControl) takes over both.
     FDC.setOnGetObjetsAEditer([this] { return FVue.ObjetsOngletsSel(); });
     FDC.setOnSetSelectionObjets([this](const QList<TObjetEdite*>& objets) { FVue.SelectionnerObjets(objets); });
@@ -172,7 +179,10 @@ void TDocumentSession::DFEcrire(const QString& PF, int mode, TDoUndo*& DU, bool&
     if (!FDocument)
         return;
     try {
-        FDocument->Ecrire(PF);
+        if (mode == kModeSauvegardeAuto)
+            EcrireAvecSaisieEnCours(PF);
+        else
+            FDocument->Ecrire(PF);
         // The automatic save to the side file is invisible to the user: his
         // undo history stays as it was.
         if (mode != kModeSauvegardeAuto)
@@ -193,6 +203,64 @@ void TDocumentSession::DFEcrire(const QString& PF, int mode, TDoUndo*& DU, bool&
         AfficherTitre();
     }
     MAJCommandes();
+}
+
+void TDocumentSession::EcrireAvecSaisieEnCours(const QString& PF)
+{
+    if (!FDC.SaisieEnCours()) {
+        FDocument->Ecrire(PF);
+        return;
+    }
+    struct Etat {
+        TDonneesAppli* DA;
+        TData data;
+        std::uint32_t crc;
+        std::uint32_t crcDisque;
+    };
+    std::vector<Etat> etats;
+    const QString memo = FDocument->MemoFich;
+    const QList<TObjetEdite*> selection = FVue.ObjetsOngletsSel();
+    const auto remettre = [&] {
+        for (Etat& e : etats) {
+            e.DA->Data = std::move(e.data);
+            e.DA->DA_CRC = e.crc;
+            e.DA->DA_CRCdsk = e.crcDisque;
+        }
+        FDocument->MemoFich = memo;
+        FDocument->CalCRC();
+    };
+    for (TObjetEdite* objet : selection) {
+        if (objet == FObjetPG.get()) {
+            TdcBaseRelais& relais = FVue.RelaisMemo();
+            if (relais.SaisieEnCours() && relais.BROnLireCdS) {
+                QString texte = memo;
+                relais.BROnLireCdS(texte);
+                FDocument->MemoFich = texte;
+            }
+        } else if (auto* calcul = dynamic_cast<TCalcul*>(objet)) {
+            TDonneesAppli& DA = *calcul->DAP;
+            const QString avant = DataVersTexte(DA.Data);
+            QString apres = FVue.SaisieFicheEnCours(avant);
+            if (apres == avant)
+                continue;
+            etats.push_back({&DA, DA.Data, DA.DA_CRC, DA.DA_CRCdsk});
+            try {
+                TData lu = DA.Data;
+                TexteVersData(apres, lu);
+                DA.Data = std::move(lu);
+            } catch (const std::exception&) {
+                // The text in progress cannot be read: the side file gets the
+                // data as they are.
+            }
+        }
+    }
+    try {
+        FDocument->Ecrire(PF);
+    } catch (...) {
+        remettre();
+        throw;
+    }
+    remettre();
 }
 
 void TDocumentSession::DFInit()
@@ -271,6 +339,9 @@ void TDocumentSession::CalculerLesResultats(bool tout, bool AvecValidation)
 {
     if (!FDocument)
         return;
+    // The selection as the tab bar shows it now, whatever changed it.
+    if (!tout)
+        MAJCalculs();
     const QList<TCalcul*> calculs = tout ? FDocument->Calculs() : FDocument->CalculsSel();
     try {
         for (TCalcul* calcul : calculs)
@@ -326,7 +397,8 @@ void TDocumentSession::MAJCommandes()
 {
     TVueSession::EtatCommandes etat;
     if (FDocument) {
-        etat.enregistrer = FDocument->DU.Modified();
+        // A value being typed counts: Ctrl+S records it, then saves.
+        etat.enregistrer = FDocument->DU.Modified() || FDC.SaisieEnCours();
         etat.enregistrerSous = etat.fermer = etat.calcul = etat.onglets = etat.proprietes = true;
         etat.defaire = FDC.UndoPossible();
         etat.refaire = FDC.RedoPossible();

@@ -117,6 +117,10 @@ private:
     // Undo or redo of a change of the properties: the header takes back the
     // entries of the record and gives those it held.
     QString RejouerProprietes(const QString& donnees);
+    // The automatic save: the document as it would be with what is being
+    // typed, written to PF, then put back exactly as it was (the history and
+    // the data the user has not confirmed are left alone).
+    void EcrireAvecSaisieEnCours(const QString& PF);
 
     TVueSession& FVue;
     TDataControl FDC;

@@ -76,4 +76,8 @@ public:
     virtual void AfficherDonnees(TDonneesAppli& DA) = 0;
     virtual void LireFiche(TDonneesAppli& DA) = 0;
     virtual void AfficherVerdict(TDonneesAppli& DA) = 0;
+    // The sections text a calculation would hold once the values being typed
+    // into the sheet are read (texte: what it holds now); the automatic save
+    // writes it without recording it. A view without a sheet has none.
+    virtual QString SaisieFicheEnCours(const QString& texte) const { return texte; }
 };

@@ -12,6 +12,11 @@ TdcMemo::TdcMemo(QWidget* parent) : QPlainTextEdit(parent), TdcFacadeRelais(stat
     FBRel->BROnAfficherCdS = [this](bool multiaff, const QString& value, bool) { Montrer(multiaff, value); };
     FBRel->BROnLireCdS = [this](QString& value) { value = Contenu(); };
     FBRel->BROnLireEtatCdS = [this](bool& changed) { changed = Contenu() != savAff; };
+    // What is typed counts for the commands at once (Ctrl+S saves it).
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (TDataControl* dc = DataControl())
+            dc->SignalerSaisie();
+    });
 }
 
 TdcMemo::~TdcMemo() = default;

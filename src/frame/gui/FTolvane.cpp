@@ -10,6 +10,7 @@
 #include "editing/gui/DcRelais.h"
 #include "editing/gui/Navigator.h"
 #include "frame/ReportInput.h"
+#include "frame/gui/SheetDelegate.h"
 #include "frame/gui/SheetGridModel.h"
 #include "model/ButtressText.h"
 #include "report/gui/CalculationNoteView.h"
@@ -86,8 +87,13 @@ TFTolvane::TFTolvane(TDocumentSession& session, TWinReg* WR, QWidget* parent)
     dcRelaisVLE->setDataControl(&FSession.DC());
     dcRelaisVLE->setURtext(kURtextValeur);
     dcRelaisVLE->setOnAfficherCdS([this](bool multiaff, const QString& v, bool) { afficherSurRelais(multiaff, v); });
-    dcRelaisVLE->setOnLireCdS([this](QString& v) { v = FFiche.ValeurLue(); });
+    // Each calculation read gets what was typed applied to its own data.
+    dcRelaisVLE->setOnLireCdS([this](QString& v) { v = FFiche.ValeurPour(v); });
     dcRelaisVLE->setOnLireEtatCdS([this](bool& changed) { changed = FFiche.Changee(); });
+    TdcBaseRelais& relais = dcRelaisVLE->Relais();
+    relais.BROnLectureTerminee = [this] { FFiche.LectureTerminee(); };
+    relais.BROnValiderSaisie = [this] { FDelegue->Valider(); };
+    relais.BROnSaisieEnCours = [this] { return FFiche.Changee() || FDelegue->SaisieEnCours().has_value(); };
 
     ChargerReglages();
 }
@@ -116,6 +122,9 @@ QWidget* TFTolvane::creerPageDonnees()
     VLE->setAccessibleName(QStringLiteral("Données du tolvane"));
     FModele = new TModeleFiche(FFiche, VLE);
     VLE->setModel(FModele);
+    FDelegue = new TDelegueFiche(VLE);
+    VLE->setItemDelegate(FDelegue);
+    connect(FDelegue, &TDelegueFiche::saisieModifiee, this, [this] { FSession.DC().SignalerSaisie(); });
     VLE->horizontalHeader()->hide();
     VLE->verticalHeader()->hide();
     VLE->verticalHeader()->setMinimumSectionSize(18);
@@ -139,6 +148,7 @@ QWidget* TFTolvane::creerPageDonnees()
     Splitter1->setStretchFactor(0, 0);
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setChildrenCollapsible(false);
+    connect(Splitter1, &QSplitter::splitterMoved, this, [this] { FLargeurFiche = Splitter1->sizes().value(0, FLargeurFiche); });
     colonne->addWidget(Splitter1, 1);
 
     auto* bas = new QHBoxLayout;
@@ -331,7 +341,7 @@ void TFTolvane::AfficherVerdict(TDonneesAppli& DA)
 
 void TFTolvane::afficherSurRelais(bool multiaff, const QString& valeur)
 {
-    FFiche.Afficher(multiaff ? QString() : valeur);
+    FFiche.Afficher(multiaff ? QString() : valeur, multiaff);
     dcRelaisVLE->Libre = FFiche.Libre;
     rechargerGrille();
     if (FPage != PageCadre::Resultats)
@@ -413,10 +423,30 @@ void TFTolvane::preparerMenu()
         action->setText(LibelleMenu(commande, k));
 }
 
+QString TFTolvane::SaisieFicheEnCours(const QString& texte) const
+{
+    // On a copy of the sheet: nothing of what is being typed is recorded.
+    TFicheContrefort fiche = FFiche;
+    if (const auto saisie = FDelegue->SaisieEnCours())
+        fiche.DefinirValeur(saisie->first, saisie->second);
+    return fiche.ValeurPour(texte);
+}
+
 void TFTolvane::ExecuterCommandeSection(CommandeSection commande)
 {
-    if (!ModeleCourant())
+    // What was typed before is a step of its own, before the command's.
+    FSession.DC().EnregistrerChangements();
+    if (FSession.DC().NbObjets() > 1) {
+        if (commande == CommandeSection::InsererAvantActive || commande == CommandeSection::SupprimerActive) {
+            services().showMessage(QStringLiteral("Plusieurs calculs sont sélectionnés : la section active n'existe que "
+                                                  "pour un seul calcul. Sélectionnez un seul onglet pour insérer ou "
+                                                  "supprimer la section active."),
+                                   PlatformServices::Icon::Information);
+            return;
+        }
+    } else if (!ModeleCourant()) {
         return;
+    }
     const int active = SectionActive(VLE->currentIndex().row());
     dcRelaisVLE->setURtext(LibelleAnnulation(commande));
     if (FFiche.AppliquerCommande(commande, active)) {
@@ -446,9 +476,11 @@ void TFTolvane::ChargerReglages()
 
 void TFTolvane::RangerReglages()
 {
-    // A frame never shown has no width of its own yet: the one it was given stays.
-    if (Splitter1->isVisible())
-        FLargeurFiche = Splitter1->sizes().value(0, FLargeurFiche);
+    // The width the user gave the sheet, whatever page is shown now; a frame
+    // never shown has no width of its own yet: the one it was given stays.
+    // (A hidden page keeps the sizes of its splitter.)
+    if (FLargeurAppliquee && Splitter1->sizes().value(0) > 0)
+        FLargeurFiche = Splitter1->sizes().value(0);
     if (FWR)
         FWR->PutLong(kCleLargeurFiche, FLargeurFiche);
 }

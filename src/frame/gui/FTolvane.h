@@ -25,6 +25,7 @@ class TModeleFiche;
 class TNavigator;
 class TWinReg;
 class TdcRelais;
+class TDelegueFiche;
 struct EntreeRapport;
 
 // Buttress frame.
@@ -60,6 +61,10 @@ public:
     // ("Tolvane_VLEwidth"); the main window calls them from its settings hooks.
     void ChargerReglages();
     void RangerReglages();
+
+    // The sections text a calculation holding texte would hold once what is
+    // being typed into the sheet is read; nothing is recorded.
+    QString SaisieFicheEnCours(const QString& texte) const;
 
     // The section commands and moves, as the menu and the navigator run them.
     void ExecuterCommandeSection(CommandeSection commande);
@@ -131,6 +136,7 @@ private:
     TWinReg* FWR;
     TFicheContrefort FFiche;
     TModeleFiche* FModele = nullptr;
+    TDelegueFiche* FDelegue = nullptr;
     std::map<CommandeSection, QAction*> FActions;
     TDonneesAppli* FDA = nullptr;
     PageCadre FPage = PageCadre::Donnees;

@@ -22,6 +22,8 @@ void TCadreHeberge::AfficherVerdict(TDonneesAppli& DA) { FCadre->AfficherVerdict
 
 void TCadreHeberge::RangerReglages() { FCadre->RangerReglages(); }
 
+QString TCadreHeberge::SaisieFicheEnCours(const QString& texte) const { return FCadre->SaisieFicheEnCours(texte); }
+
 TFabriqueCadre FabriqueCadreContrefort()
 {
     return [](QWidget& panneau, TFBaseM2& fenetre) -> std::unique_ptr<TCadreContrefort> {

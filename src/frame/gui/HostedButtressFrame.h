@@ -17,6 +17,7 @@ public:
     void LireFiche(TDonneesAppli& DA) override;
     void AfficherVerdict(TDonneesAppli& DA) override;
     void RangerReglages() override;
+    QString SaisieFicheEnCours(const QString& texte) const override;
 
 private:
     TFTolvane* FCadre; // owned by the panel, as Qt children are

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -25,6 +26,10 @@ public:
     virtual void AfficherDonnees(TDonneesAppli& DA) = 0;
     virtual void LireFiche(TDonneesAppli& DA) = 0;
     virtual void AfficherVerdict(TDonneesAppli& DA) = 0;
+    // The sections text a calculation holding texte would hold once what is
+    // being typed into the sheet is read (the automatic save); nothing is
+    // recorded.
+    virtual QString SaisieFicheEnCours(const QString& texte) const { return texte; }
     // The settings are being stored (WRRangeReg): the frame puts its own.
     // It reads them when it is created, after the settings were loaded.
     virtual void RangerReglages() {}

@@ -551,6 +551,11 @@ void TFBaseM2::AfficherVerdict(TDonneesAppli& DA)
         FCadre->AfficherVerdict(DA);
 }
 
+QString TFBaseM2::SaisieFicheEnCours(const QString& texte) const
+{
+    return FCadre ? FCadre->SaisieFicheEnCours(texte) : texte;
+}
+
 // Document properties
 
 void TFBaseM2::CreerPropEdit()

@@ -96,6 +96,7 @@ public:
     void AfficherDonnees(TDonneesAppli& DA) override;
     void LireFiche(TDonneesAppli& DA) override;
     void AfficherVerdict(TDonneesAppli& DA) override;
+    QString SaisieFicheEnCours(const QString& texte) const override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
