@@ -24,9 +24,11 @@ export QT_QPA_PLATFORM=offscreen
 fin=$(( $(date +%s) + minutes * 60 ))
 graines=0; echecs=0; debut=$(date +%s)
 while [ "$(date +%s)" -lt "$fin" ]; do
-  if ! TOLVANE_EXPLORATION_GRAINE="$graine" TOLVANE_EXPLORATION_PAS="$pas" \
-       "$build/tests/frame/test_frame_gui" --gtest_filter='ExplorationEdition.*' >"/tmp/exploration-$graine.log" 2>&1; then
-    echo "ÉCHEC graine $graine (journal : /tmp/exploration-$graine.log)"
+  statut=0
+  TOLVANE_EXPLORATION_GRAINE="$graine" TOLVANE_EXPLORATION_PAS="$pas" \
+    "$build/tests/frame/test_frame_gui" --gtest_filter='ExplorationEdition.*' >"/tmp/exploration-$graine.log" 2>&1 || statut=$?
+  if [ "$statut" -ne 0 ]; then
+    echo "ÉCHEC graine $graine, statut $statut (journal : /tmp/exploration-$graine.log)"
     echecs=$((echecs + 1))
   else
     rm -f "/tmp/exploration-$graine.log"
