@@ -12,6 +12,7 @@
 // TOLVANE_EXPLORATION_GRAINE a single seed to replay (scripts/explore.sh).
 
 #include "FrameWindow.h"
+#include "support/TextDifference.h"
 
 #include "editing/DataControl.h"
 #include "model/ButtressText.h"
@@ -26,18 +27,6 @@
 #include <random>
 
 namespace {
-
-// Where two document texts part, line by line, for the failure message.
-std::string Difference(const QString& obtenu, const QString& attendu)
-{
-    const QStringList a = obtenu.split(QStringLiteral("\r\n"));
-    const QStringList b = attendu.split(QStringLiteral("\r\n"));
-    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i)
-        if (a.value(i) != b.value(i))
-            return "line " + std::to_string(i + 1) + ":\n  got      " + a.value(i).toStdString() + "\n  expected "
-                + b.value(i).toStdString() + "\n";
-    return "same lines";
-}
 
 int Parametre(const char* nom, int defaut)
 {
@@ -94,7 +83,7 @@ public:
             ++defaits;
         }
         ASSERT_TRUE(Texte() == FTexteEnregistre)
-            << Ou() << "undoing everything gives back the saved document\n" << Difference(Texte(), FTexteEnregistre);
+            << Ou() << "undoing everything gives back the saved document\n" << PremiereDifference(Texte(), FTexteEnregistre);
         for (int i = 0; i < defaits; ++i) {
             ASSERT_TRUE(dc.RedoPossible()) << Ou();
             dc.Redo();
@@ -106,7 +95,7 @@ public:
             b.open(QIODevice::WriteOnly); b.write(avant.toUtf8());
         }
         ASSERT_TRUE(Texte() == avant) << Ou() << "last step: " << dc.TexteListeUR(11).section(QStringLiteral("\r\n"), 0, 0).toStdString() << "\n"  << "redoing what was undone gives back the state before\n"
-                                      << Difference(Texte(), avant);
+                                      << PremiereDifference(Texte(), avant);
     }
 
 private:
@@ -297,7 +286,7 @@ private:
         FF.session.DFInit();
         Ouvrir();
         ASSERT_TRUE(FTexteEnregistre == enregistre)
-            << Ou() << "the document reopened is the document saved\n" << Difference(FTexteEnregistre, enregistre);
+            << Ou() << "the document reopened is the document saved\n" << PremiereDifference(FTexteEnregistre, enregistre);
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "support/FakePlatformServices.h"
 #include "support/gui/ChurchWindow.h"
+#include "support/TextDifference.h"
 #include "documents/Calcul.h"
 #include "documents/FichPb.h"
 #include "editing/DataControl.h"
@@ -24,17 +25,6 @@
 #include <random>
 
 namespace {
-
-std::string Difference(const QString& obtenu, const QString& attendu)
-{
-    const QStringList a = obtenu.split(QStringLiteral("\r\n"));
-    const QStringList b = attendu.split(QStringLiteral("\r\n"));
-    for (qsizetype i = 0; i < std::max(a.size(), b.size()); ++i)
-        if (a.value(i) != b.value(i))
-            return "line " + std::to_string(i + 1) + ":\n  got      " + a.value(i).toStdString() + "\n  expected "
-                + b.value(i).toStdString() + "\n";
-    return "same lines";
-}
 
 struct ExplorationFenetre : FenetreEglise {
     std::mt19937 aleas;
@@ -158,7 +148,7 @@ struct ExplorationFenetre : FenetreEglise {
         ASSERT_TRUE(ok) << Ou();
         const QString fichier = relu.SaveToString();
         ASSERT_TRUE(fichier == texteEnregistre) << Ou() << "the file holds the document shown\n"
-                                                << Difference(fichier, texteEnregistre) << plateforme.messages.size();
+                                                << PremiereDifference(fichier, texteEnregistre) << plateforme.messages.size();
     }
 
     void VerifierHistorique()
