@@ -98,7 +98,15 @@ TFTolvane::TFTolvane(TDocumentSession& session, TWinReg* WR, QWidget* parent)
     ChargerReglages();
 }
 
-TFTolvane::~TFTolvane() = default;
+TFTolvane::~TFTolvane()
+{
+    // The sheet and its editor go before the relay: the relay must no longer
+    // reach them while the frame is taken apart.
+    TdcBaseRelais& relais = dcRelaisVLE->Relais();
+    relais.BROnValiderSaisie = nullptr;
+    relais.BROnSaisieEnCours = nullptr;
+    relais.BROnLectureTerminee = nullptr;
+}
 
 QWidget* TFTolvane::creerPageDonnees()
 {
