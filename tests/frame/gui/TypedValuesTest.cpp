@@ -172,7 +172,8 @@ TEST_F(SaisieDansLaFenetre, TypingACommentLeavesEveryOtherValueAsTheFileHeldIt)
     EXPECT_EQ(vle().model()->index(TSheetRows::Ligne(1, 7), 1).data().toString(), QStringLiteral("0.8"));
     CtrlS();
 
-    const TData& lu = Relu()->Calculs()[0]->DAP->Data;
+    const auto relu = Relu();
+    const TData& lu = relu->Calculs()[0]->DAP->Data;
     EXPECT_EQ(lu.Sections[1].se_niveau, 3.534);
     EXPECT_EQ(lu.Sections[1].se_htrsec, 2.005);
     EXPECT_EQ(lu.Sections[1].se_resistance, 0.75);
