@@ -142,15 +142,6 @@ bool TFicheContrefort::DefinirValeur(int ligne, const QString& valeur)
     FLignes.DefinirValeur(ligne, valeur);
     Operation saisie{ligne, valeur, std::nullopt, 0};
     Appliquer(FDonnees, saisie);
-    // Typed twice before being read: the last text counts, once.
-    for (qsizetype i = FEnAttente.size() - 1; i >= 0; --i) {
-        if (FEnAttente[i].commande)
-            break;
-        if (FEnAttente[i].ligne == ligne) {
-            FEnAttente.removeAt(i);
-            break;
-        }
-    }
     FEnAttente.append(std::move(saisie));
     return true;
 }

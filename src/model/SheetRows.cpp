@@ -103,6 +103,17 @@ double VersStockage(double valeur, Unite unite)
     return valeur;
 }
 
+// Writes the text of a value row into its field, as typed: a number in the
+// sheet's unit (unreadable: 0), or a cleaned text.
+void EcrireChamp(TSection& section, const TDescLigne& desc, const QString& valeur)
+{
+    switch (desc.genre) {
+    case Genre::Titre: break;
+    case Genre::Nombre: Champ(section, desc) = VersStockage(LireNombre(valeur).value_or(0.0), desc.unite); break;
+    case Genre::Texte: section.se_comment = NettoyerTexte(valeur); break;
+    }
+}
+
 } // namespace
 
 void TSheetRows::InitVLE(int nbsections)
@@ -158,15 +169,8 @@ QString TSheetRows::LireCommentaire() const { return NettoyerTexte(Flignes.value
 TSection TSheetRows::LireSection(int j) const
 {
     TSection section;
-    for (int offset = 0; offset < kLignesParSection; ++offset) {
-        const TDescLigne& desc = kSection[offset];
-        const QString valeur = Flignes.value(Ligne(j, offset)).valeur;
-        switch (desc.genre) {
-        case Genre::Titre: break;
-        case Genre::Nombre: Champ(section, desc) = VersStockage(LireNombre(valeur).value_or(0.0), desc.unite); break;
-        case Genre::Texte: section.se_comment = NettoyerTexte(valeur); break;
-        }
-    }
+    for (int offset = 0; offset < kLignesParSection; ++offset)
+        EcrireChamp(section, kSection[offset], Flignes.value(Ligne(j, offset)).valeur);
     return section;
 }
 
@@ -180,15 +184,10 @@ bool TSheetRows::AppliquerSaisie(TData& data, int ligne, const QString& valeur)
         return false;
     const int j = (ligne - kLignesEnTete) / kLignesParSection;
     const TDescLigne& desc = kSection[(ligne - kLignesEnTete) % kLignesParSection];
-    if (j >= data.Sections.size())
+    if (j >= data.Sections.size() || desc.genre == Genre::Titre)
         return false;
-    TSection& section = data.Sections[j];
-    switch (desc.genre) {
-    case Genre::Titre: return false;
-    case Genre::Nombre: Champ(section, desc) = VersStockage(LireNombre(valeur).value_or(0.0), desc.unite); return true;
-    case Genre::Texte: section.se_comment = NettoyerTexte(valeur); return true;
-    }
-    return false;
+    EcrireChamp(data.Sections[j], desc, valeur);
+    return true;
 }
 
 QString TSheetRows::Texte() const
